@@ -1,0 +1,31 @@
+#include "runtime/runtime_error.h"
+
+namespace ombrix {
+
+int ErrorNumber(ErrorKind kind) noexcept {
+    switch (kind) {
+    case ErrorKind::Overflow: return 6;
+    case ErrorKind::DivisionByZero: return 11;
+    case ErrorKind::InvalidOperation: return 5;
+    }
+    return 5;
+}
+
+const char* ErrorMessage(ErrorKind kind) noexcept {
+    switch (kind) {
+    case ErrorKind::Overflow: return "溢出";
+    case ErrorKind::DivisionByZero: return "除数为零";
+    case ErrorKind::InvalidOperation: return "无效的过程调用或参数";
+    }
+    return "无效的过程调用或参数";
+}
+
+RuntimeError::RuntimeError(ErrorKind kind)
+    : std::runtime_error(std::to_string(ErrorNumber(kind)) + ": " + ErrorMessage(kind)),
+      kind_(kind) {}
+
+int RuntimeError::number() const noexcept { return ErrorNumber(kind_); }
+
+std::string RuntimeError::message() const { return ErrorMessage(kind_); }
+
+}  // namespace ombrix

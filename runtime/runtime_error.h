@@ -1,0 +1,34 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ombrix {
+
+// The kinds of failure that an arithmetic step or a conversion can raise.
+enum class ErrorKind {
+    Overflow,          // error 6
+    DivisionByZero,    // error 11
+    InvalidOperation,  // error 5
+};
+
+// The one failure of Ombrix. It carries the classic error number and message
+// (UTF-8), which the window shows in its error report.
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorKind kind);
+
+    [[nodiscard]] ErrorKind kind() const noexcept { return kind_; }
+    [[nodiscard]] int number() const noexcept;
+    [[nodiscard]] std::string message() const;
+
+private:
+    ErrorKind kind_;
+};
+
+// The error number of a kind: 6, 11 or 5.
+int ErrorNumber(ErrorKind kind) noexcept;
+// The error message of a kind: "溢出", "除数为零" or "无效的过程调用或参数".
+const char* ErrorMessage(ErrorKind kind) noexcept;
+
+}  // namespace ombrix

@@ -1,0 +1,273 @@
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include "compute/compute_command.h"
+#include "window/form1.h"
+#include "window/form1_layout.h"
+
+using namespace ombrix;
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Closes every modal box as soon as it appears and keeps what it said.
+class ModalCloser : public QObject {
+public:
+    ModalCloser() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titles.push_back(box->windowTitle());
+                texts.push_back(box->text());
+                box->accept();
+            }
+        });
+        timer_.start(10);
+    }
+    QStringList titles;
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layoutMatchesTheTable();
+    void captionsFitTheirControls();
+    void focusStartsInText1AndTabFollowsTheTable();
+    void enterInABoxClicksNothing();
+    void computeShowsTheResultAndKeepsTheInputs();
+    void clearButtonsResetTheirRowAndTheResult();
+    void runtimeErrorIsReportedAndTheProgramGoesOn();
+    void labelsNameTheirBoxes();
+    void exitButtonRunsTheExitAction();
+    void programEnds_data();
+    void programEnds();
+
+private:
+    void TypeInto(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->clear();
+        for (const QChar ch : text) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClicks(box, QString(ch));
+            } else {  // as an input method commits it
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(ch));
+                QApplication::sendEvent(box, &commit);
+            }
+        }
+    }
+
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<QTimer> watchdog_;
+    bool expectModal_ = false;
+    int unexpectedModals_ = 0;
+};
+
+void Form1Test::init() {
+    form_ = std::make_unique<Form1>();
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    expectModal_ = false;
+    unexpectedModals_ = 0;
+    watchdog_ = std::make_unique<QTimer>();
+    connect(watchdog_.get(), &QTimer::timeout, this, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && !expectModal_) {
+            ++unexpectedModals_;
+            modal->close();
+        }
+    });
+    watchdog_->start(50);
+}
+
+void Form1Test::cleanup() {
+    watchdog_.reset();
+    form_.reset();
+    QCOMPARE(unexpectedModals_, 0);
+}
+
+void Form1Test::layoutMatchesTheTable() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Ombrix计算器"));
+    QCOMPARE(form_->size(), QSize(312, 213));
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+    for (const ControlSpec& spec : Form1Controls) {
+        auto* control = form_->findChild<QWidget*>(Q(spec.name));
+        QVERIFY2(control != nullptr, spec.name.data());
+        QCOMPARE(control->geometry(), QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+        if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), Q(spec.caption));
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QCOMPARE(button->text(), Q(spec.caption));
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+        }
+        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            QVERIFY(box->text().isEmpty());
+            QVERIFY(!box->isReadOnly());
+        }
+        // A click at the middle of the control's visible part lands on it.
+        const QPoint middle((spec.left + spec.width / 2) / 15, (spec.top + spec.height / 2) / 15);
+        if (spec.kind != ControlKind::Label) QCOMPARE(form_->childAt(middle), control);
+    }
+    // The boxes cover the strip of Label2 and Label3 that lies beneath them.
+    QCOMPARE(form_->childAt(QPoint(1860 / 15, 1400 / 15)), form_->Text2);
+    QCOMPARE(form_->childAt(QPoint(1860 / 15, 2000 / 15)), form_->Text3);
+}
+
+void Form1Test::captionsFitTheirControls() {
+    for (QWidget* control : std::vector<QWidget*>{form_->Label1, form_->Label2, form_->Label3, form_->Command1,
+                                                  form_->Command2, form_->Command3, form_->Command4,
+                                                  form_->Command5}) {
+        const QString text = qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text()
+                                                            : qobject_cast<QPushButton*>(control)->text();
+        const QFontMetrics metrics(control->font());
+        const int margin = qobject_cast<QPushButton*>(control) ? 8 : 0;
+        QVERIFY2(metrics.horizontalAdvance(text) + margin <= control->width(), qPrintable(text));
+        QVERIFY2(metrics.height() + margin / 2 <= control->height(), qPrintable(text));
+    }
+}
+
+void Form1Test::focusStartsInText1AndTabFollowsTheTable() {
+    QCOMPARE(QApplication::focusWidget(), form_->Text1);
+    const QStringList expected = {"Text2", "Text3", "Text4", "Command1", "Command2",
+                                  "Command3", "Command4", "Command5", "Text1"};
+    QStringList visited;
+    for (int n = 0; n < expected.size(); ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    for (QLabel* label : {form_->Label1, form_->Label2, form_->Label3}) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void Form1Test::enterInABoxClicksNothing() {
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QPushButton* button : {form_->Command1, form_->Command2, form_->Command3, form_->Command4, form_->Command5})
+        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    for (QLineEdit* box : {form_->Text1, form_->Text2, form_->Text3, form_->Text4}) {
+        TypeInto(box, "1");
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter);
+        QTest::keyClick(box, Qt::Key_Escape);
+    }
+    for (const auto& spy : spies) QCOMPARE(spy->count(), 0);
+    QCOMPARE(form_->Text4->text(), QStringLiteral("1"));
+}
+
+void Form1Test::computeShowsTheResultAndKeepsTheInputs() {
+    struct Case { const char* a; const char* b; const char* c; };
+    for (const Case& input : {Case{"3", "2", "1"}, Case{"1", "1", ""}, Case{"", "1", "1"},
+                              Case{"１", "2e0", " 0.5"}, Case{"1", "-2", "1"}}) {
+        TypeInto(form_->Text1, input.a);
+        TypeInto(form_->Text2, input.b);
+        TypeInto(form_->Text3, input.c);
+        QTest::mouseClick(form_->Command5, Qt::LeftButton);
+        const std::string expected = RunComputeCommand(input.a, input.b, input.c);
+        QCOMPARE(form_->Text4->text(), QString::fromStdString(expected));
+        QCOMPARE(form_->Text1->text(), QString::fromUtf8(input.a));
+        QCOMPARE(form_->Text3->text(), QString::fromUtf8(input.c));
+    }
+    QCOMPARE(form_->Text4->text(), QStringLiteral("输入错误 "));
+}
+
+void Form1Test::clearButtonsResetTheirRowAndTheResult() {
+    QPushButton* buttons[] = {form_->Command1, form_->Command2, form_->Command3};
+    for (int row = 1; row <= 3; ++row) {
+        form_->Text1->setText("1");
+        form_->Text2->setText("2");
+        form_->Text3->setText("3");
+        form_->Text4->setText("result");
+        for (int twice = 0; twice < 2; ++twice) {
+            QTest::mouseClick(buttons[row - 1], Qt::LeftButton);
+            for (int k = 1; k <= 3; ++k)
+                QCOMPARE(form_->InputBox(k)->text(), k == row ? QStringLiteral(" ") : QString::number(k));
+            QCOMPARE(form_->Text4->text(), QStringLiteral(" "));
+        }
+    }
+    // A cleared Text3 reads as 0: the flat case.
+    QTest::mouseClick(form_->Command5, Qt::LeftButton);
+    QCOMPARE(form_->Text4->text(), QString::fromStdString(RunComputeCommand("1", "2", "0")));
+}
+
+void Form1Test::runtimeErrorIsReportedAndTheProgramGoesOn() {
+    expectModal_ = true;
+    struct Case { const char* a; const char* c; const char* report; };
+    for (const Case& input : {Case{"1e200", "1", "实时错误 '6':\n\n溢出"},
+                              Case{"1e-170", "1", "实时错误 '11':\n\n除数为零"},
+                              Case{"&H100000000", "1", "实时错误 '6':\n\n溢出"}}) {
+        form_->Text1->setText("1");
+        form_->Text2->setText("1");
+        form_->Text3->setText("0");
+        QTest::mouseClick(form_->Command5, Qt::LeftButton);
+        const QString previous = form_->Text4->text();
+
+        ModalCloser closer;
+        form_->Text1->setText(input.a);
+        form_->Text3->setText(input.c);
+        QTest::mouseClick(form_->Command5, Qt::LeftButton);
+        QCOMPARE(closer.titles, QStringList{"Ombrix"});
+        QCOMPARE(closer.texts, QStringList{QString::fromUtf8(input.report)});
+        QCOMPARE(form_->Text4->text(), previous);
+        QCOMPARE(form_->Text1->text(), QString::fromUtf8(input.a));
+        QVERIFY(form_->isVisible());
+    }
+    expectModal_ = false;
+    form_->Text1->setText("1");
+    QTest::mouseClick(form_->Command5, Qt::LeftButton);
+    QCOMPARE(form_->Text4->text(), QStringLiteral("12.566370614362"));
+}
+
+void Form1Test::labelsNameTheirBoxes() {
+    QCOMPARE(form_->Label1->buddy(), form_->Text1);
+    QCOMPARE(form_->Label2->buddy(), form_->Text2);
+    QCOMPARE(form_->Label3->buddy(), form_->Text3);
+    QVERIFY(!form_->Text4->accessibleName().isEmpty());
+}
+
+void Form1Test::exitButtonRunsTheExitAction() {
+    int exits = 0;
+    form_->SetExitAction([&exits] { ++exits; });
+    QTest::mouseClick(form_->Command4, Qt::LeftButton);
+    QCOMPARE(exits, 1);
+}
+
+void Form1Test::programEnds_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("exit button") << "exit";
+    QTest::newRow("window closed") << "close";
+}
+
+// The real program, in a process of its own: it must end with status 0.
+void Form1Test::programEnds() {
+    QFETCH(QString, how);
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(OMBRIX_EXIT_PROBE), {how});
+    QVERIFY(probe.waitForFinished(30000));
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), 0);
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

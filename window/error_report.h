@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace ombrix {
+
+class RuntimeError;
+
+// The report's text: "实时错误 '6':", a blank line, then the message.
+QString ErrorReportText(const RuntimeError& error);
+
+// Runs one click's work. A RuntimeError leaves the work where it was raised
+// and is shown as a modal report titled "Ombrix"; the program then goes on,
+// with the boxes as the work left them.
+void ReportingErrors(QWidget* window, const std::function<void()>& work);
+
+}  // namespace ombrix

@@ -1,0 +1,126 @@
+#include "window/form1.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+
+#include <string>
+
+#include "compute/compute_command.h"
+#include "window/commands.h"
+#include "window/error_report.h"
+#include "window/form1_layout.h"
+
+namespace ombrix {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A CJK family at 9 points: every caption fits its fixed control size.
+QFont Form1Font() {
+    QFont font;
+    font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
+                      "Microsoft YaHei", "SimSun", "PingFang SC", "Sans Serif"});
+    font.setPointSize(9);
+    return font;
+}
+
+QIcon Form1Icon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128, 256}) icon.addFile(QStringLiteral(":/icons/ombrix-%1.png").arg(size));
+    return icon;
+}
+
+QRect PixelRect(const ControlSpec& spec) {
+    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
+            TwipsToPixels(spec.height)};
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), exitAction_(ExitProgram) {
+    setObjectName("Form1");
+    setWindowTitle(FromUtf8(Form1Caption));
+    setFixedSize(TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
+    setFont(Form1Font());
+    setWindowIcon(Form1Icon());
+    CreateControls();
+    WireEvents();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::CreateControls() {
+    QLabel** labels[] = {&Label1, &Label2, &Label3};
+    QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4};
+    QPushButton** buttons[] = {&Command1, &Command2, &Command3, &Command4, &Command5};
+    int labelCount = 0, boxCount = 0, buttonCount = 0;
+    QWidget* previous = nullptr;
+
+    // Created in tab order, so the labels lie beneath the boxes that overlap them.
+    for (const ControlSpec& spec : Form1Controls) {
+        QWidget* control = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Label:
+        {
+            auto* label = new QLabel(FromUtf8(spec.caption), this);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            control = *labels[labelCount++] = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            control = *boxes[boxCount++] = new QLineEdit(this);
+            break;
+        case ControlKind::Button: {
+            auto* button = new QPushButton(FromUtf8(spec.caption), this);
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            control = *buttons[buttonCount++] = button;
+            break;
+        }
+        }
+        control->setObjectName(FromUtf8(spec.name));
+        control->setGeometry(PixelRect(spec));
+        if (spec.kind != ControlKind::Label) {
+            if (previous != nullptr) setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Label3->setBuddy(Text3);
+    Text4->setAccessibleName(QStringLiteral("表面积"));
+}
+
+void Form1::WireEvents() {
+    connect(Command1, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 1); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 2); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 3); }); });
+    connect(Command4, &QPushButton::clicked, this, [this] { exitAction_(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { Command5Click(); }); });
+}
+
+void Form1::Command5Click() {
+    const std::string a = Text1->text().toStdString();
+    const std::string b = Text2->text().toStdString();
+    const std::string c = Text3->text().toStdString();
+    Text4->setText(QString::fromStdString(RunComputeCommand(a, b, c)));
+}
+
+QLineEdit* Form1::InputBox(int k) const {
+    switch (k) {
+    case 1: return Text1;
+    case 2: return Text2;
+    case 3: return Text3;
+    default: return nullptr;
+    }
+}
+
+void Form1::SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
+
+}  // namespace ombrix

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ombrix {
+
+// Ombrix's only window: three input rows (label, box, clear button) above the
+// compute button, the result box and the exit button. The controls carry
+// their names (Text1 ... Command5) as object names.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+
+    // The input box of row k (1, 2 or 3).
+    QLineEdit* InputBox(int k) const;
+
+    // What the exit button does: ExitProgram, unless a test observes it.
+    void SetExitAction(std::function<void()> action);
+
+private:
+    void CreateControls();
+    void WireEvents();
+    void Command5Click();
+
+    std::function<void()> exitAction_;
+};
+
+}  // namespace ombrix

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace ombrix {
+
+// Form1's geometry is kept in twips (1/1440 inch); 15 twips make one logical
+// pixel, which Qt scales on high-density screens.
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int Form1ClientWidth = 4680;
+inline constexpr int Form1ClientHeight = 3195;
+inline constexpr std::string_view Form1Caption = "Ombrix计算器";
+
+constexpr int TwipsToPixels(int twips) { return twips / TwipsPerPixel; }
+
+enum class ControlKind { Label, TextBox, Button };
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view caption;  // UTF-8; empty for the text boxes
+    int left, top, width, height;  // twips, relative to the client area
+};
+
+// Form1's twelve controls in tab order. The labels stand 120 twips lower than
+// their boxes; Label2 and Label3 reach under the boxes' left edges, which
+// cover that strip.
+inline constexpr std::array<ControlSpec, 12> Form1Controls{{
+    {ControlKind::Label, "Label1", "半轴a>0", 840, 480, 855, 495},
+    {ControlKind::Label, "Label2", "半轴b>0", 840, 1200, 1095, 495},
+    {ControlKind::Label, "Label3", "半轴c>=0", 840, 1920, 1095, 375},
+    {ControlKind::TextBox, "Text1", "", 1800, 360, 1815, 375},
+    {ControlKind::TextBox, "Text2", "", 1800, 1080, 1815, 375},
+    {ControlKind::TextBox, "Text3", "", 1800, 1800, 1815, 375},
+    {ControlKind::TextBox, "Text4", "", 1800, 2640, 1815, 375},
+    {ControlKind::Button, "Command1", "清除", 3840, 360, 735, 375},
+    {ControlKind::Button, "Command2", "清除", 3840, 1080, 735, 375},
+    {ControlKind::Button, "Command3", "清除", 3840, 1800, 735, 375},
+    {ControlKind::Button, "Command4", "退出", 3840, 2640, 735, 375},
+    {ControlKind::Button, "Command5", "计算Ombrix", 120, 2640, 1575, 375},
+}};
+
+static_assert(Form1ClientWidth % TwipsPerPixel == 0 && Form1ClientHeight % TwipsPerPixel == 0);
+
+}  // namespace ombrix

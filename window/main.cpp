@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "window/form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Ombrix"));
+
+    ombrix::Form1 form;
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,68 @@
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "compute/compute_command.h"
+#include "compute/quadrature_paths.h"
+#include "compute/surface_quadrature.h"
+#include "ratio_reporter.h"
+#include "tests/reference/reference_quadrature.h"
+
+namespace ombrix {
+namespace {
+
+constexpr int kTerms = (QuadratureIntervals + 1) * (QuadratureIntervals + 1);
+
+void BM_SurfaceQuadrature(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(SurfaceQuadrature(3, 2, 1));
+}
+BENCHMARK(BM_SurfaceQuadrature)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceQuadrature(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ReferenceQuadrature(3, 2, 1));
+}
+BENCHMARK(BM_ReferenceQuadrature)->Unit(benchmark::kMillisecond);
+
+// The floor: 1,002,001 dependent additions, each waiting for the one before.
+void BM_SerialSumFloor(benchmark::State& state) {
+    std::vector<double> terms(kTerms);
+    for (int k = 0; k < kTerms; ++k) terms[static_cast<std::size_t>(k)] = 1.0 + 1.0 / (k + 1);
+    for (auto _ : state) {
+        double total = 0.0;
+        for (const double t : terms) total = t + total;
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_SerialSumFloor)->Unit(benchmark::kMillisecond);
+
+void BM_RunComputeCommand(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(RunComputeCommand("3", "2", "1"));
+}
+BENCHMARK(BM_RunComputeCommand)->Unit(benchmark::kMillisecond);
+
+void BM_QuadraturePath(benchmark::State& state) {
+    const auto path = static_cast<QuadraturePath>(state.range(0));
+    state.SetLabel(QuadraturePathName(path));
+    for (auto _ : state) benchmark::DoNotOptimize(SurfaceQuadratureOn(path, 3, 2, 1));
+}
+
+void RegisterPaths() {
+    for (const QuadraturePath path : SupportedQuadraturePaths())
+        benchmark::RegisterBenchmark((std::string("BM_QuadraturePath/") + QuadraturePathName(path)).c_str(),
+                                     BM_QuadraturePath)
+            ->Arg(static_cast<int>(path))
+            ->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+}  // namespace ombrix
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    ombrix::RegisterPaths();
+    ombrix::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

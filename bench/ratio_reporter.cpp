@@ -1,0 +1,29 @@
+#include "ratio_reporter.h"
+
+#include <cstdio>
+
+namespace ombrix {
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        // With repetitions, the median stands for the benchmark.
+        const bool aggregate = run.run_type == Run::RT_Aggregate;
+        if (aggregate && run.aggregate_name != "median") continue;
+        if (run.iterations == 0) continue;
+        secondsPerIteration_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+}
+
+void RatioReporter::Finalize() {
+    ConsoleReporter::Finalize();
+    const auto floor = secondsPerIteration_.find("BM_SerialSumFloor");
+    if (floor == secondsPerIteration_.end() || floor->second <= 0) return;
+    std::printf("\nRatios to BM_SerialSumFloor (real time, same run):\n");
+    for (const auto& [name, seconds] : secondsPerIteration_) {
+        if (name.rfind("BM_Val", 0) == 0) continue;
+        std::printf("  %-36s %8.2f\n", name.c_str(), seconds / floor->second);
+    }
+}
+
+}  // namespace ombrix

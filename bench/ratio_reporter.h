@@ -1,0 +1,21 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+namespace ombrix {
+
+// The console report, followed by the quadrature's times as ratios to the
+// floor of its serial sum, measured in the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    std::map<std::string, double> secondsPerIteration_;
+};
+
+}  // namespace ombrix

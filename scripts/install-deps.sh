@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev fonts-wqy-microhei
     libgtest-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 )
 
 missing=()

@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Ombrix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
 
     ombrix::Form1 form;
     form.show();

@@ -6,7 +6,7 @@
 namespace ombrix {
 
 void EndProgram() {
-    std::fflush(nullptr);
+    (void)std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }
 

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev fonts-wqy-microhei
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
 missing=()

@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release configuration and runs every test.
+# Installs what is missing, then builds and runs every check: the whole test
+# suite in the release build, the same suite under AddressSanitizer and
+# UBSan, static analysis, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --workflow --preset release
+cmake --workflow --preset sanitize
+scripts/lint.sh
+scripts/fuzz.sh "${OMBRIX_FUZZ_SECONDS:-15}"

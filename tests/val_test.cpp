@@ -54,6 +54,15 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, ValReads, testing::Values(
     ValCase{"３Ｄ１", 30}, ValCase{"３ｄ１", 30}, ValCase{"１ａ", 1},
     ValCase{"&H１０", 16}));
 
+// Texts pasted from elsewhere: reading stops at the first character that is
+// not part of a number, whatever it is.
+INSTANTIATE_TEST_SUITE_P(Hostile, ValReads, testing::Values(
+    ValCase{"\u200b5", 0}, ValCase{"5\u200b6", 5}, ValCase{"\u202e12", 0}, ValCase{"1\u202e2", 1},
+    ValCase{"\u0661\u0662", 0}, ValCase{"7\u0663", 7}, ValCase{"\ufeff3", 0}, ValCase{"+", 0},
+    ValCase{"-.e5", 0}, ValCase{"..5", 0}, ValCase{"\xff\xfe" "1", 0}, ValCase{"1\xef\xbc", 1},
+    ValCase{"\xe3\x80", 0}, ValCase{"1e+00000000000000000002", 100},
+    ValCase{"0.0000000000000000000001e22", 1}, ValCase{"&H0000000000000000000000000001", 1}));
+
 TEST(Val, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(Val("-0")));
     EXPECT_FALSE(std::signbit(Val("0")));
@@ -82,6 +91,11 @@ TEST(Val, ReadsLongTextsWhole) {
     EXPECT_EQ(Val(std::string(1 << 20, ' ') + "5"), 5);
     EXPECT_EQ(Val("0." + std::string(1 << 20, '0') + "1"), 0);
     EXPECT_EQ(Val("1" + std::string(1000, '0') + "e-1000"), 1);
+    EXPECT_EQ(Val(digits + "e-99999999999999999999"), 0);
+    EXPECT_THROW(Val("0." + digits + "e99999999999999999999"), RuntimeError);
+    EXPECT_EQ(Val(std::string(1 << 20, '-')), 0);
+    EXPECT_EQ(Val(std::string(1 << 20, '.')), 0);
+    EXPECT_EQ(Val("&H" + std::string(1 << 20, '0')), 0);
 }
 
 }  // namespace

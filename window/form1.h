@@ -33,7 +33,7 @@ public:
     QPushButton* Command5 = nullptr;
 
     // The input box of row k (1, 2 or 3).
-    QLineEdit* InputBox(int k) const;
+    [[nodiscard]] QLineEdit* InputBox(int k) const;
 
     // What the exit button does: ExitProgram, unless a test observes it.
     void SetExitAction(std::function<void()> action);

@@ -1,0 +1,120 @@
+// A long seeded session of random clicks, keystrokes and pastes on Form1.
+// After every action the result box holds what the program may leave there
+// (empty, one blank, a number, the input error text) or what was typed into
+// it; every compute gives the compute command's answer or its error report;
+// and the window is still there.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+#include <string>
+
+#include "compute/compute_command.h"
+#include "window/form1.h"
+
+using namespace ombrix;
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tenThousandRandomActions();
+};
+
+namespace {
+
+const QStringList kPastes = {
+    "1", "3", "2.5", "0", "-1", "1e200", "1e-170", "&HFFFF", "&H100000000", "１２．５", "1e308",
+    "abc", " ", "", "1.2.3", "--5", "\u200b7", "\u202e9", "12\n34", "1e99999999999999999999",
+    QString(100000, '9'), QString(50000, ' ') + "4", "0." + QString(40000, '3'), "6.28318530717958"};
+const QString kKeys = "0123456789.-+eEdD&HhOo ab,";
+
+}  // namespace
+
+void MonkeyTest::tenThousandRandomActions() {
+    QRandomGenerator random(20261208);
+    Form1 form;
+    int exitClicks = 0;
+    form.SetExitAction([&exitClicks] { ++exitClicks; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QStringList reports;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&reports] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reports << box->text();
+            box->accept();
+        }
+    });
+    closer.start(1);
+
+    QLineEdit* boxes[] = {form.Text1, form.Text2, form.Text3, form.Text4};
+    QPushButton* buttons[] = {form.Command1, form.Command2, form.Command3, form.Command4, form.Command5};
+    const QRegularExpression numberText(R"(^-?\d+(\.\d+)?(E[+-]\d{2,3})?$)");
+    QString typedIntoText4;
+    int computes = 0, errors = 0;
+
+    for (int action = 0; action < 10000; ++action) {
+        const int kind = random.bounded(10);
+        QLineEdit* box = boxes[random.bounded(4)];
+        if (kind < 3) {
+            QPushButton* button = buttons[random.bounded(5)];
+            if (button == form.Command5) {
+                ++computes;
+                std::string expected;
+                try {
+                    expected = RunComputeCommand(form.Text1->text().toStdString(), form.Text2->text().toStdString(),
+                                                 form.Text3->text().toStdString());
+                } catch (const RuntimeError&) {
+                    expected = form.Text4->text().toStdString();  // unchanged, after a report
+                    ++errors;
+                }
+                const int reportsBefore = static_cast<int>(reports.size());
+                QTest::mouseClick(button, Qt::LeftButton);
+                QCOMPARE(form.Text4->text(), QString::fromStdString(expected));
+                QVERIFY(reports.size() - reportsBefore <= 1);
+            } else {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            continue;
+        }
+        if (kind < 6) {
+            box->setFocus();
+            for (int n = random.bounded(1, 6); n > 0; --n)
+                QTest::keyClick(box, kKeys[random.bounded(static_cast<int>(kKeys.size()))].toLatin1());
+        } else if (kind < 8) {
+            QApplication::clipboard()->setText(kPastes[random.bounded(static_cast<int>(kPastes.size()))]);
+            box->setFocus();
+            if (random.bounded(2) == 0) box->selectAll();
+            box->paste();
+        } else {
+            const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                                    Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab};
+            QTest::keyClick(box, keys[random.bounded(8)]);
+            if (random.bounded(4) == 0) QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        }
+        if (box == form.Text4) typedIntoText4 = form.Text4->text();
+
+        const QString result = form.Text4->text();
+        const bool programText = result.isEmpty() || result == " " || result == QStringLiteral("输入错误 ") ||
+                                 numberText.match(result).hasMatch();
+        QVERIFY2(programText || result == typedIntoText4, qPrintable(result.left(80)));
+        QVERIFY(form.isVisible());
+    }
+    QVERIFY(form.isVisible());
+    QVERIFY(computes > 500);
+    qInfo("%d computes, %d error reports, %d exit clicks observed", computes, errors, exitClicks);
+    QCOMPARE(static_cast<int>(reports.size()), errors);
+    form.close();
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(MonkeyTest)
+#include "monkey_test.moc"

@@ -111,13 +111,13 @@ void Form1Test::layoutMatchesTheTable() {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Ombrix计算器"));
     QCOMPARE(form_->size(), QSize(312, 213));
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
-    for (const ControlSpec& spec : Form1Controls) {
-        auto* control = form_->findChild<QWidget*>(Q(spec.name));
-        QVERIFY2(control != nullptr, spec.name.data());
-        QCOMPARE(control->geometry(), QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
-        if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), Q(spec.caption));
+    for (const ControlPlace& place : Form1Controls) {
+        auto* control = form_->findChild<QWidget*>(Q(place.name));
+        QVERIFY2(control != nullptr, place.name.data());
+        QCOMPARE(control->geometry(), QRect(place.left / 15, place.top / 15, place.width / 15, place.height / 15));
+        if (auto* label = qobject_cast<QLabel*>(control)) QCOMPARE(label->text(), Q(place.caption));
         if (auto* button = qobject_cast<QPushButton*>(control)) {
-            QCOMPARE(button->text(), Q(spec.caption));
+            QCOMPARE(button->text(), Q(place.caption));
             QVERIFY(!button->isDefault() && !button->autoDefault());
         }
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
@@ -125,8 +125,8 @@ void Form1Test::layoutMatchesTheTable() {
             QVERIFY(!box->isReadOnly());
         }
         // A click at the middle of the control's visible part lands on it.
-        const QPoint middle((spec.left + spec.width / 2) / 15, (spec.top + spec.height / 2) / 15);
-        if (spec.kind != ControlKind::Label) QCOMPARE(form_->childAt(middle), control);
+        const QPoint middle((place.left + place.width / 2) / 15, (place.top + place.height / 2) / 15);
+        if (place.kind != ControlKind::Label) QCOMPARE(form_->childAt(middle), control);
     }
     // The boxes cover the strip of Label2 and Label3 that lies beneath them.
     QCOMPARE(form_->childAt(QPoint(1860 / 15, 1400 / 15)), form_->Text2);

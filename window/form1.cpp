@@ -36,9 +36,9 @@ QIcon Form1Icon() {
     return icon;
 }
 
-QRect PixelRect(const ControlSpec& spec) {
-    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-            TwipsToPixels(spec.height)};
+QRect PixelRect(const ControlPlace& place) {
+    return {TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
+            TwipsToPixels(place.height)};
 }
 
 }  // namespace
@@ -62,12 +62,12 @@ void Form1::CreateControls() {
     QWidget* previous = nullptr;
 
     // Created in tab order, so the labels lie beneath the boxes that overlap them.
-    for (const ControlSpec& spec : Form1Controls) {
+    for (const ControlPlace& place : Form1Controls) {
         QWidget* control = nullptr;
-        switch (spec.kind) {
+        switch (place.kind) {
         case ControlKind::Label:
         {
-            auto* label = new QLabel(FromUtf8(spec.caption), this);
+            auto* label = new QLabel(FromUtf8(place.caption), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = *labels[labelCount++] = label;
             break;
@@ -76,16 +76,16 @@ void Form1::CreateControls() {
             control = *boxes[boxCount++] = new QLineEdit(this);
             break;
         case ControlKind::Button: {
-            auto* button = new QPushButton(FromUtf8(spec.caption), this);
+            auto* button = new QPushButton(FromUtf8(place.caption), this);
             button->setAutoDefault(false);
             button->setDefault(false);
             control = *buttons[buttonCount++] = button;
             break;
         }
         }
-        control->setObjectName(FromUtf8(spec.name));
-        control->setGeometry(PixelRect(spec));
-        if (spec.kind != ControlKind::Label) {
+        control->setObjectName(FromUtf8(place.name));
+        control->setGeometry(PixelRect(place));
+        if (place.kind != ControlKind::Label) {
             if (previous != nullptr) setTabOrder(previous, control);
             previous = control;
         }

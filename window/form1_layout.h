@@ -16,7 +16,7 @@ constexpr int TwipsToPixels(int twips) { return twips / TwipsPerPixel; }
 
 enum class ControlKind { Label, TextBox, Button };
 
-struct ControlSpec {
+struct ControlPlace {
     ControlKind kind;
     std::string_view name;
     std::string_view caption;  // UTF-8; empty for the text boxes
@@ -26,7 +26,7 @@ struct ControlSpec {
 // Form1's twelve controls in tab order. The labels stand 120 twips lower than
 // their boxes; Label2 and Label3 reach under the boxes' left edges, which
 // cover that strip.
-inline constexpr std::array<ControlSpec, 12> Form1Controls{{
+inline constexpr std::array<ControlPlace, 12> Form1Controls{{
     {ControlKind::Label, "Label1", "半轴a>0", 840, 480, 855, 495},
     {ControlKind::Label, "Label2", "半轴b>0", 840, 1200, 1095, 495},
     {ControlKind::Label, "Label3", "半轴c>=0", 840, 1920, 1095, 375},

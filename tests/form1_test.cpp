@@ -15,32 +15,13 @@
 #include "compute/compute_command.h"
 #include "window/form1.h"
 #include "window/form1_layout.h"
+#include "tests/modal_closer.h"
 
 using namespace ombrix;
 
 namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// Closes every modal box as soon as it appears and keeps what it said.
-class ModalCloser : public QObject {
-public:
-    ModalCloser() {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                titles.push_back(box->windowTitle());
-                texts.push_back(box->text());
-                box->accept();
-            }
-        });
-        timer_.start(10);
-    }
-    QStringList titles;
-    QStringList texts;
-
-private:
-    QTimer timer_;
-};
 
 }  // namespace
 

@@ -17,6 +17,7 @@
 
 #include "compute/compute_command.h"
 #include "window/form1.h"
+#include "tests/modal_closer.h"
 
 using namespace ombrix;
 
@@ -45,15 +46,8 @@ void MonkeyTest::tenThousandRandomActions() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    QStringList reports;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&reports] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            reports << box->text();
-            box->accept();
-        }
-    });
-    closer.start(1);
+    ModalCloser closer(1);
+    const QStringList& reports = closer.texts;
 
     QLineEdit* boxes[] = {form.Text1, form.Text2, form.Text3, form.Text4};
     QPushButton* buttons[] = {form.Command1, form.Command2, form.Command3, form.Command4, form.Command5};

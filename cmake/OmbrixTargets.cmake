@@ -6,9 +6,17 @@
 # including project set, so they hold there too.
 option(OMBRIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
+if(MSVC AND MSVC_VERSION LESS 1930)
+    # Before Visual Studio 2022, /fp:precise allowed contractions into FMA.
+    message(FATAL_ERROR "Ombrix needs Visual Studio 2022 or later: older compilers fuse a*b+c")
+endif()
+
 function(ombrix_target_settings target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    # The project's own targets include by folder ("compute/...", "window/...");
+    # consumers see only the public folders (ombrix_public_folder).
+    target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}")
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         target_compile_options(${target} PRIVATE
             -Wall -Wextra -Wpedantic
@@ -27,6 +35,23 @@ function(ombrix_target_settings target)
             target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
         endif()
     elseif(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /utf-8 /fp:precise /fp:contract-)
+        # Since Visual Studio 2022, /fp:precise keeps every operation apart.
+        target_compile_options(${target} PRIVATE /W4 /utf-8 /fp:precise)
     endif()
+endfunction()
+
+# Offers the headers of the current source folder to the library's users as
+# <folder>/..., through a folder of the build that holds the public folders
+# alone, so that users do not see the window's or the tests' headers.
+function(ombrix_public_folder target folder)
+    set(public "${PROJECT_BINARY_DIR}/ombrix-include")
+    file(MAKE_DIRECTORY "${public}")
+    if(NOT EXISTS "${public}/${folder}")
+        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${public}/${folder}" SYMBOLIC RESULT failed)
+        if(failed)  # no symbolic links here: copy the headers instead
+            file(COPY "${CMAKE_CURRENT_SOURCE_DIR}/" DESTINATION "${public}/${folder}" FILES_MATCHING PATTERN "*.h")
+        endif()
+    endif()
+    target_include_directories(${target} INTERFACE "$<BUILD_INTERFACE:${public}>")
+    add_library(Ombrix::${folder} ALIAS ${target})
 endfunction()

@@ -8,16 +8,23 @@
 
 namespace ombrix {
 
-std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3) {
+std::optional<SemiAxes> ReadSemiAxes(std::string_view text1, std::string_view text2, std::string_view text3) {
     const double a = Val(text1);
     const double b = Val(text2);
     const double c = Val(text3);
-    // All three checks are made; any one rejects.
-    const bool invalid = (a <= 0.0) | (b <= 0.0) | (c < 0.0);
-    if (invalid) return std::string(InputErrorText);
+    if (a <= 0.0 || b <= 0.0 || c < 0.0) return std::nullopt;
+    return SemiAxes{a, b, c};
+}
 
-    const double area = c == 0.0 ? Multiply(Multiply(TwoPiLiteral, a), b) : SurfaceQuadrature(a, b, c);
-    return NumberText(area);
+double SurfaceArea(const SemiAxes& axes) {
+    if (axes.c == 0.0) return Multiply(Multiply(TwoPiLiteral, axes.a), axes.b);
+    return SurfaceQuadrature(axes.a, axes.b, axes.c);
+}
+
+std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3) {
+    const std::optional<SemiAxes> axes = ReadSemiAxes(text1, text2, text3);
+    if (!axes) return std::string(InputErrorText);
+    return NumberText(SurfaceArea(*axes));
 }
 
 }  // namespace ombrix

@@ -5,13 +5,17 @@
 namespace ombrix {
 
 // The instruction sets SurfaceQuadrature can run its rows with. Every path
-// gives the same bits; SurfaceQuadrature takes the fastest this processor has.
+// gives the same bits; SurfaceQuadrature takes the one FastestQuadraturePath
+// names.
 enum class QuadraturePath { Baseline, Avx2, Avx512 };
 
+// The paths this build and this processor can run, the baseline first.
 std::vector<QuadraturePath> SupportedQuadraturePaths();
+QuadraturePath FastestQuadraturePath();
 const char* QuadraturePathName(QuadraturePath path);
 
-// SurfaceQuadrature on the given path, which must be supported.
+// SurfaceQuadrature on the given path. A path that is not supported here runs
+// on the baseline.
 double SurfaceQuadratureOn(QuadraturePath path, double a, double b, double c);
 
 }  // namespace ombrix

@@ -1,25 +1,24 @@
 #include "compute/quadrature_rows.h"
 
+#include <cmath>
+
 namespace ombrix::rows {
 namespace {
 
-// Eight terms are computed at a time, then added one by one. The body is
+// A block of terms is computed at a time, then added one by one. The body is
 // inlined into each instruction-set variant below and vectorised there.
 [[gnu::always_inline]] inline double AddRow(double total, double m, double rowWeight, const NodeTable& nodes) {
-    constexpr int kBlock = 8;
-    const double* cosPhi = nodes.cosPhi.data();
-    const double* cosPhiSquared = nodes.cosPhiSquared.data();
+    const double* cosine = nodes.cosine.data();
+    const double* cosineSquared = nodes.cosineSquared.data();
     const double* weight = nodes.weight.data();
-    int j = 0;
-    for (; j + kBlock <= kNodes; j += kBlock) {
-        double terms[kBlock];
-        for (int k = 0; k < kBlock; ++k) {
-            const double s = 1.0 + m * cosPhiSquared[j + k];
-            terms[k] = (rowWeight * weight[j + k]) * (cosPhi[j + k] * std::sqrt(s));
+    for (int j = 0; j < PaddedNodes; j += NodeBlock) {
+        double terms[NodeBlock];
+        for (int k = 0; k < NodeBlock; ++k) {
+            const double s = 1.0 + m * cosineSquared[j + k];
+            terms[k] = (rowWeight * weight[j + k]) * (cosine[j + k] * std::sqrt(s));
         }
         for (const double t : terms) total = t + total;
     }
-    for (; j < kNodes; ++j) total = Term(m, rowWeight, nodes, j) + total;
     return total;
 }
 

@@ -2,22 +2,21 @@
 
 // Double arithmetic that raises instead of giving an infinity or a NaN.
 //
-// Every function is one IEEE 754 double operation, rounded once, followed by a
-// check of its result. Operands are always finite (every earlier step was
-// checked), so a result that is not finite means the step itself overflowed,
-// divided by zero or was invalid:
+// Add, Subtract, Multiply, Divide and Square are each one IEEE 754 double
+// operation, rounded once, followed by a check of its result. Operands are
+// always finite (every earlier step was checked), so a result that is not
+// finite means the step itself overflowed, divided by zero or was invalid:
 //   overflow                       -> RuntimeError, error 6
 //   a nonzero number divided by 0  -> error 11
 //   0 / 0                          -> error 6, as the classic runtime reports it
-//   square root of a negative      -> error 5
+// Sqrt is the correctly rounded square root; a negative operand raises error 5.
+// Cos is the platform's cosine; for a finite operand it cannot fail.
 
 #include <cmath>
 
 #include "runtime/runtime_error.h"
 
 namespace ombrix {
-
-[[noreturn]] void RaiseRuntimeError(ErrorKind kind);
 
 // Raises overflow unless `result` is finite; returns it otherwise.
 inline double CheckedResult(double result) {
@@ -38,7 +37,7 @@ inline double Divide(double x, double y) {
 // the correctly rounded product x * x, which is the value pow(x, 2.0) has.
 inline double Square(double x) { return CheckedResult(x * x); }
 
-inline double Cos(double x) { return CheckedResult(std::cos(x)); }
+inline double Cos(double x) { return std::cos(x); }
 
 inline double Sqrt(double x) {
     if (x < 0.0) RaiseRuntimeError(ErrorKind::InvalidOperation);

@@ -5,11 +5,13 @@
 
 namespace ombrix {
 
-// The kinds of failure that an arithmetic step or a conversion can raise.
+// The kinds of failure that a step of the program can raise.
 enum class ErrorKind {
     Overflow,          // error 6
     DivisionByZero,    // error 11
     InvalidOperation,  // error 5
+    OutOfMemory,       // error 7
+    InternalError,     // error 51
 };
 
 // The one failure of Ombrix. It carries the classic error number and message
@@ -26,9 +28,13 @@ private:
     ErrorKind kind_;
 };
 
-// The error number of a kind: 6, 11 or 5.
+// Leaves the current step by throwing RuntimeError(kind).
+[[noreturn]] void RaiseRuntimeError(ErrorKind kind);
+
+// The error number of a kind: 6, 11, 5, 7 or 51.
 int ErrorNumber(ErrorKind kind) noexcept;
-// The error message of a kind: "溢出", "除数为零" or "无效的过程调用或参数".
+// The error message of a kind: "溢出", "除数为零", "无效的过程调用或参数",
+// "内存不足" or "内部错误".
 const char* ErrorMessage(ErrorKind kind) noexcept;
 
 }  // namespace ombrix

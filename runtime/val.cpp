@@ -66,9 +66,12 @@ std::string NumberCharacters(std::string_view text) {
 
 int DigitValue(char c, int radix) {
     int value = radix;
-    if (IsDigit(c)) value = c - '0';
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    if (IsDigit(c))
+        value = c - '0';
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
     return value < radix ? value : -1;
 }
 

@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Static analysis of runtime/, compute/ and window/: clang-tidy with the
-# checked-in .clang-tidy (warnings are errors) and cppcheck. Uses the release
-# build's compile_commands.json, configuring it if needed.
+# Static analysis and layout: clang-format over every C++ source (the checked-in
+# .clang-format), clang-tidy over runtime/, compute/ and window/ (.clang-tidy,
+# warnings are errors) and cppcheck. Works in a git checkout and in an unpacked
+# source package alike. Uses the release build's compile_commands.json,
+# configuring it if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+cxx_sources() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort; }
+
+echo "clang-format: $(cxx_sources runtime compute window tests bench fuzz | wc -l) files"
+cxx_sources runtime compute window tests bench fuzz | xargs clang-format --dry-run -Werror
+
 [[ -f build/release/compile_commands.json ]] || cmake --preset release >/dev/null
 # window/ needs its generated moc and resource sources before clang-tidy reads it.
 cmake --build --preset release --target ombrix_window >/dev/null
 
-sources=$(git ls-files 'runtime/*.cpp' 'compute/*.cpp' 'window/*.cpp')
+sources=$(find runtime compute window -name '*.cpp' | LC_ALL=C sort)
 echo "clang-tidy: $(echo "$sources" | wc -l) files"
 if ! report=$(echo "$sources" | xargs -P "$(nproc)" -n 2 clang-tidy -p build/release --quiet 2>&1); then
     echo "$report" | grep -vE '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed|^Use -header-filter'

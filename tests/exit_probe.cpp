@@ -14,8 +14,10 @@ int main(int argc, char* argv[]) {
     form.show();
     QTimer::singleShot(100, &form, [&form, byButton] {
         form.Text1->setText(QStringLiteral("typed"));
-        if (byButton) form.Command4->click();
-        else form.close();
+        if (byButton)
+            form.Command4->click();
+        else
+            form.close();
     });
     const int status = QApplication::exec();
     return byButton ? 3 : status;  // the exit button must not come back here

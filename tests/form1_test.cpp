@@ -9,13 +9,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "compute/compute_command.h"
+#include "tests/modal_closer.h"
+#include "window/error_report.h"
 #include "window/form1.h"
 #include "window/form1_layout.h"
-#include "tests/modal_closer.h"
 
 using namespace ombrix;
 
@@ -38,6 +42,7 @@ private slots:
     void computeShowsTheResultAndKeepsTheInputs();
     void clearButtonsResetTheirRowAndTheResult();
     void runtimeErrorIsReportedAndTheProgramGoesOn();
+    void otherExceptionsStopAtTheClick();
     void labelsNameTheirBoxes();
     void exitButtonRunsTheExitAction();
     void programEnds_data();
@@ -116,8 +121,7 @@ void Form1Test::layoutMatchesTheTable() {
 
 void Form1Test::captionsFitTheirControls() {
     for (QWidget* control : std::vector<QWidget*>{form_->Label1, form_->Label2, form_->Label3, form_->Command1,
-                                                  form_->Command2, form_->Command3, form_->Command4,
-                                                  form_->Command5}) {
+                                                  form_->Command2, form_->Command3, form_->Command4, form_->Command5}) {
         const QString text = qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text()
                                                             : qobject_cast<QPushButton*>(control)->text();
         const QFontMetrics metrics(control->font());
@@ -129,7 +133,7 @@ void Form1Test::captionsFitTheirControls() {
 
 void Form1Test::focusStartsInText1AndTabFollowsTheTable() {
     QCOMPARE(QApplication::focusWidget(), form_->Text1);
-    const QStringList expected = {"Text2", "Text3", "Text4", "Command1", "Command2",
+    const QStringList expected = {"Text2",    "Text3",    "Text4",    "Command1", "Command2",
                                   "Command3", "Command4", "Command5", "Text1"};
     QStringList visited;
     for (int n = 0; n < expected.size(); ++n) {
@@ -155,9 +159,13 @@ void Form1Test::enterInABoxClicksNothing() {
 }
 
 void Form1Test::computeShowsTheResultAndKeepsTheInputs() {
-    struct Case { const char* a; const char* b; const char* c; };
-    for (const Case& input : {Case{"3", "2", "1"}, Case{"1", "1", ""}, Case{"", "1", "1"},
-                              Case{"１", "2e0", " 0.5"}, Case{"1", "-2", "1"}}) {
+    struct Case {
+        const char* a;
+        const char* b;
+        const char* c;
+    };
+    for (const Case& input : {Case{"3", "2", "1"}, Case{"1", "1", ""}, Case{"", "1", "1"}, Case{"１", "2e0", " 0.5"},
+                              Case{"1", "-2", "1"}}) {
         TypeInto(form_->Text1, input.a);
         TypeInto(form_->Text2, input.b);
         TypeInto(form_->Text3, input.c);
@@ -191,10 +199,14 @@ void Form1Test::clearButtonsResetTheirRowAndTheResult() {
 
 void Form1Test::runtimeErrorIsReportedAndTheProgramGoesOn() {
     expectModal_ = true;
-    struct Case { const char* a; const char* c; const char* report; };
-    for (const Case& input : {Case{"1e200", "1", "实时错误 '6':\n\n溢出"},
-                              Case{"1e-170", "1", "实时错误 '11':\n\n除数为零"},
-                              Case{"&H100000000", "1", "实时错误 '6':\n\n溢出"}}) {
+    struct Case {
+        const char* a;
+        const char* c;
+        const char* report;
+    };
+    for (const Case& input :
+         {Case{"1e200", "1", "实时错误 '6':\n\n溢出"}, Case{"1e-170", "1", "实时错误 '11':\n\n除数为零"},
+          Case{"&H100000000", "1", "实时错误 '6':\n\n溢出"}}) {
         form_->Text1->setText("1");
         form_->Text2->setText("1");
         form_->Text3->setText("0");
@@ -215,6 +227,29 @@ void Form1Test::runtimeErrorIsReportedAndTheProgramGoesOn() {
     form_->Text1->setText("1");
     QTest::mouseClick(form_->Command5, Qt::LeftButton);
     QCOMPARE(form_->Text4->text(), QStringLiteral("12.566370614362"));
+}
+
+// Nothing unwinds through Qt's event loop: whatever a click's work throws is
+// reported as the nearest classic error, and the program goes on.
+void Form1Test::otherExceptionsStopAtTheClick() {
+    expectModal_ = true;
+    struct Case {
+        std::function<void()> work;
+        const char* report;
+    };
+    const Case cases[] = {
+        {[] { throw std::bad_alloc(); }, "实时错误 '7':\n\n内存不足"},
+        {[] { throw std::overflow_error("ellint"); }, "实时错误 '6':\n\n溢出"},
+        {[] { throw std::domain_error("ellint"); }, "实时错误 '5':\n\n无效的过程调用或参数"},
+        {[] { throw std::logic_error("unexpected"); }, "实时错误 '51':\n\n内部错误"},
+        {[] { throw 42; }, "实时错误 '51':\n\n内部错误"},
+    };
+    for (const Case& c : cases) {
+        ModalCloser closer;
+        ReportingErrors(form_.get(), c.work);
+        QCOMPARE(closer.texts, QStringList{QString::fromUtf8(c.report)});
+    }
+    QVERIFY(form_->isVisible());
 }
 
 void Form1Test::labelsNameTheirBoxes() {

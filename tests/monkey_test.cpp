@@ -16,8 +16,8 @@
 #include <string>
 
 #include "compute/compute_command.h"
-#include "window/form1.h"
 #include "tests/modal_closer.h"
+#include "window/form1.h"
 
 using namespace ombrix;
 
@@ -30,10 +30,12 @@ private slots:
 
 namespace {
 
+// clang-format off
 const QStringList kPastes = {
     "1", "3", "2.5", "0", "-1", "1e200", "1e-170", "&HFFFF", "&H100000000", "１２．５", "1e308",
     "abc", " ", "", "1.2.3", "--5", "\u200b7", "\u202e9", "12\n34", "1e99999999999999999999",
     QString(100000, '9'), QString(50000, ' ') + "4", "0." + QString(40000, '3'), "6.28318530717958"};
+// clang-format on
 const QString kKeys = "0123456789.-+eEdD&HhOo ab,";
 
 }  // namespace
@@ -89,8 +91,8 @@ void MonkeyTest::tenThousandRandomActions() {
             if (random.bounded(2) == 0) box->selectAll();
             box->paste();
         } else {
-            const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
-                                    Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab};
+            const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,
+                                    Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab};
             QTest::keyClick(box, keys[random.bounded(8)]);
             if (random.bounded(4) == 0) QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         }

@@ -20,10 +20,9 @@ void PrintTo(const TextCase& c, std::ostream* out) { *out << c.text; }
 
 class NumberTextForms : public testing::TestWithParam<TextCase> {};
 
-TEST_P(NumberTextForms, GivesTheDefaultForm) {
-    EXPECT_EQ(NumberText(GetParam().value), GetParam().text);
-}
+TEST_P(NumberTextForms, GivesTheDefaultForm) { EXPECT_EQ(NumberText(GetParam().value), GetParam().text); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, NumberTextForms, testing::Values(
     TextCase{0.0, "0"}, TextCase{-0.0, "0"}, TextCase{1.0, "1"}, TextCase{-1.5, "-1.5"},
     TextCase{0.5, "0.5"}, TextCase{6.28318530717958, "6.28318530717958"},
@@ -38,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Table, NumberTextForms, testing::Values(
     TextCase{1.5e-7, "1.5E-07"}, TextCase{-2.5e-10, "-2.5E-10"},
     TextCase{1e100, "1E+100"}, TextCase{1.2566370614362e301, "1.2566370614362E+301"},
     TextCase{DBL_MAX, "1.79769313486232E+308"}, TextCase{4.9406564584124654e-324, "4.94065645841247E-324"}));
+// clang-format on
 
 // A text read back through Val agrees with the double to 15 significant digits.
 TEST(NumberText, ReadsBackThroughVal) {

@@ -24,6 +24,7 @@ TEST_P(ValReads, GivesTheClassicValue) {
     EXPECT_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Decimals, ValReads, testing::Values(
     ValCase{"", 0}, ValCase{" ", 0}, ValCase{"abc", 0}, ValCase{"1", 1},
     ValCase{"  42  ", 42}, ValCase{" 2 45 7", 2457}, ValCase{"\t1\n2", 12},
@@ -46,22 +47,27 @@ INSTANTIATE_TEST_SUITE_P(Radix, ValReads, testing::Values(
     ValCase{"&HFFFFFFFF", -1}, ValCase{"&H0000000000FF", 255}, ValCase{"&H", 0},
     ValCase{"&HG", 0}, ValCase{"&O17", 15}, ValCase{"&o177777", -1}, ValCase{"&17", 15},
     ValCase{"&8", 0}, ValCase{"&", 0}, ValCase{" & H 1 F", 31}, ValCase{"&H1.5", 1}));
+// clang-format on
 
 // Full-width forms as Chinese input methods type them.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(FullWidth, ValReads, testing::Values(
     ValCase{"１２", 12}, ValCase{"－３．５", -3.5}, ValCase{"＋1", 1},
     ValCase{"1\xe3\x80\x80" "2", 12}, ValCase{"２Ｅ２", 200}, ValCase{"２ｅ－１", 0.2},
     ValCase{"３Ｄ１", 30}, ValCase{"３ｄ１", 30}, ValCase{"１ａ", 1},
     ValCase{"&H１０", 16}));
+// clang-format on
 
 // Texts pasted from elsewhere: reading stops at the first character that is
 // not part of a number, whatever it is.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Hostile, ValReads, testing::Values(
     ValCase{"\u200b5", 0}, ValCase{"5\u200b6", 5}, ValCase{"\u202e12", 0}, ValCase{"1\u202e2", 1},
     ValCase{"\u0661\u0662", 0}, ValCase{"7\u0663", 7}, ValCase{"\ufeff3", 0}, ValCase{"+", 0},
     ValCase{"-.e5", 0}, ValCase{"..5", 0}, ValCase{"\xff\xfe" "1", 0}, ValCase{"1\xef\xbc", 1},
     ValCase{"\xe3\x80", 0}, ValCase{"1e+00000000000000000002", 100},
     ValCase{"0.0000000000000000000001e22", 1}, ValCase{"&H0000000000000000000000000001", 1}));
+// clang-format on
 
 TEST(Val, KeepsTheSignOfZero) {
     EXPECT_TRUE(std::signbit(Val("-0")));
@@ -69,12 +75,15 @@ TEST(Val, KeepsTheSignOfZero) {
 }
 
 TEST(Val, StopsAtAnEmbeddedNul) {
-    EXPECT_EQ(Val(std::string("12\0" "34", 5)), 12);
+    EXPECT_EQ(Val(std::string("12\0"
+                              "34",
+                              5)),
+              12);
 }
 
 TEST(Val, RaisesOverflowBeyondTheRanges) {
-    for (const char* text : {"1e309", "-1e309", "1.8e308", "1e99999999999999999999",
-                             "&H100000000", "&O40000000000", "&HFFFFFFFFFFFFFFFFFFFF"}) {
+    for (const char* text : {"1e309", "-1e309", "1.8e308", "1e99999999999999999999", "&H100000000", "&O40000000000",
+                             "&HFFFFFFFFFFFFFFFFFFFF"}) {
         try {
             Val(text);
             ADD_FAILURE() << '"' << text << "\" did not raise";

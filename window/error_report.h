@@ -15,7 +15,9 @@ QString ErrorReportText(const RuntimeError& error);
 
 // Runs one click's work. A RuntimeError leaves the work where it was raised
 // and is shown as a modal report titled "Ombrix"; the program then goes on,
-// with the boxes as the work left them.
+// with the boxes as the work left them. Any other exception is reported the
+// same way, as the nearest classic error: std::bad_alloc as error 7 (内存不足),
+// std::overflow_error as 6, std::domain_error as 5, anything else as 51.
 void ReportingErrors(QWidget* window, const std::function<void()>& work);
 
 }  // namespace ombrix

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <array>
 #include <string>
 
 #include "compute/compute_command.h"
@@ -17,15 +18,13 @@
 namespace ombrix {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A CJK family at 9 points: every caption fits its fixed control size.
 QFont Form1Font() {
     QFont font;
-    font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
-                      "Microsoft YaHei", "SimSun", "PingFang SC", "Sans Serif"});
+    font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei", "SimSun",
+                      "PingFang SC", "Sans Serif"});
     font.setPointSize(9);
     return font;
 }
@@ -55,26 +54,25 @@ Form1::Form1(QWidget* parent) : QWidget(parent), exitAction_(ExitProgram) {
 }
 
 void Form1::CreateControls() {
-    QLabel** labels[] = {&Label1, &Label2, &Label3};
-    QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4};
-    QPushButton** buttons[] = {&Command1, &Command2, &Command3, &Command4, &Command5};
-    int labelCount = 0, boxCount = 0, buttonCount = 0;
+    // The layout table holds exactly as many controls of each kind as these
+    // members (checked where the table is defined).
+    const std::array<QLabel**, Form1Labels> labels = {&Label1, &Label2, &Label3};
+    const std::array<QLineEdit**, Form1TextBoxes> boxes = {&Text1, &Text2, &Text3, &Text4};
+    const std::array<QPushButton**, Form1Buttons> buttons = {&Command1, &Command2, &Command3, &Command4, &Command5};
+    std::size_t labelCount = 0, boxCount = 0, buttonCount = 0;
     QWidget* previous = nullptr;
 
     // Created in tab order, so the labels lie beneath the boxes that overlap them.
     for (const ControlPlace& place : Form1Controls) {
         QWidget* control = nullptr;
         switch (place.kind) {
-        case ControlKind::Label:
-        {
+        case ControlKind::Label: {
             auto* label = new QLabel(FromUtf8(place.caption), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = *labels[labelCount++] = label;
             break;
         }
-        case ControlKind::TextBox:
-            control = *boxes[boxCount++] = new QLineEdit(this);
-            break;
+        case ControlKind::TextBox: control = *boxes[boxCount++] = new QLineEdit(this); break;
         case ControlKind::Button: {
             auto* button = new QPushButton(FromUtf8(place.caption), this);
             button->setAutoDefault(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -19,7 +20,7 @@ enum class ControlKind { Label, TextBox, Button };
 struct ControlPlace {
     ControlKind kind;
     std::string_view name;
-    std::string_view caption;  // UTF-8; empty for the text boxes
+    std::string_view caption;      // UTF-8; empty for the text boxes
     int left, top, width, height;  // twips, relative to the client area
 };
 
@@ -41,6 +42,17 @@ inline constexpr std::array<ControlPlace, 12> Form1Controls{{
     {ControlKind::Button, "Command5", "计算Ombrix", 120, 2640, 1575, 375},
 }};
 
+constexpr std::size_t CountOf(ControlKind kind) {
+    return static_cast<std::size_t>(std::count_if(Form1Controls.begin(), Form1Controls.end(),
+                                                  [kind](const ControlPlace& place) { return place.kind == kind; }));
+}
+
+inline constexpr std::size_t Form1Labels = CountOf(ControlKind::Label);
+inline constexpr std::size_t Form1TextBoxes = CountOf(ControlKind::TextBox);
+inline constexpr std::size_t Form1Buttons = CountOf(ControlKind::Button);
+
+static_assert(Form1Labels == 3 && Form1TextBoxes == 4 && Form1Buttons == 5,
+              "Form1 has three labels, four text boxes and five buttons, each a member of Form1");
 static_assert(Form1ClientWidth % TwipsPerPixel == 0 && Form1ClientHeight % TwipsPerPixel == 0);
 
 }  // namespace ombrix

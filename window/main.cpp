@@ -5,7 +5,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(OMBRIX_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
 
     ombrix::Form1 form;

@@ -1,11 +1,13 @@
 #include <compute/compute_command.h>
-#include <compute/surface_quadrature.h>
+#include <runtime/number_text.h>
 
 #include <cstdio>
 
 int main() {
     if (ombrix::RunComputeCommand("1", "1", "1") != "12.566370614362") return 1;
-    if (ombrix::SurfaceQuadrature(1, 1, 1) <= 12.5) return 2;
+    const auto axes = ombrix::ReadSemiAxes("3", "2", "1");
+    if (!axes || ombrix::NumberText(ombrix::SurfaceArea(*axes)) != ombrix::RunComputeCommand("3", "2", "1")) return 2;
+    if (ombrix::ReadSemiAxes("0", "1", "1")) return 5;
     try {
         ombrix::RunComputeCommand("1e200", "1", "1");
         return 3;

@@ -1,0 +1,29 @@
+#include "compute/quadrature_method.h"
+
+#include "compute/literals.h"
+#include "runtime/checked_math.h"
+
+namespace ombrix {
+
+double QuadratureStep() { return Divide(PiLiteral, 2.0 * QuadratureIntervals); }
+
+double SimpsonScaled(double total) {
+    return Divide(Multiply(total, Square(PiLiteral)), Square(6.0 * QuadratureIntervals));
+}
+
+const NodeTable& Nodes() {
+    static const NodeTable table = [] {
+        NodeTable t{};  // the padding: weight 0, cosine 0
+        const double h = QuadratureStep();
+        for (int j = 0; j < QuadratureNodes; ++j) {
+            const auto k = static_cast<std::size_t>(j);
+            t.cosine[k] = Cos(Multiply(j, h));
+            t.cosineSquared[k] = Square(t.cosine[k]);
+            t.weight[k] = SimpsonWeight(j);
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace ombrix

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the whole program, in Qt's offscreen platform: time from start to
 // Form1 shown, time from a click on the compute button to the result in Text4,
 // and the peak resident memory. Each timing is the median of several runs.

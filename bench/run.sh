@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the release configuration and prints Ombrix's measured figures: the
 # quadrature against its serial-sum floor and its plain transcription (ratios
 # from one run), Val on long texts, and the whole program's start-up, click

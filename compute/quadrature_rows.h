@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The inner loop of SurfaceQuadrature: adding the terms of one row into the

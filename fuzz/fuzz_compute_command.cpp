@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute command on any three texts: a number text, the input error
 // text, or RuntimeError; never a NaN or infinity text; the same answer twice.
 // The input is split into the three texts at the first two 0xFF bytes.

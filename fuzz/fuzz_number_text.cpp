@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text form of any finite double: at most 15 significant digits, no NaN
 // or infinity text, and Val reads it back to within 15 significant digits
 // (or, for the few doubles that round beyond the range, raises overflow);

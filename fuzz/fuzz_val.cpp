@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val on any text: a finite double or RuntimeError (overflow), and the same
 // answer twice.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Double arithmetic that raises instead of giving an infinity or a NaN.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for the given number
 # of seconds (default 60), starting from the seed corpus in fuzz/corpus. The
 # corpus grows in build/fuzz/corpus; the repository's seeds stay as they are.

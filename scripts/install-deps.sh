@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that Ombrix needs to build, run and test.
-# Does nothing when they are all present; uses sudo when not run as root.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian 12 packages that Ombrix needs:
+#   install-deps.sh run    to build and start the program
+#   install-deps.sh test   to build and run every test, analysis and package check
+# Installs nothing when they are all present. Installs as root, or through
+# sudo; where neither is possible, names the missing packages and the command
+# that installs them, and fails.
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev fonts-wqy-microhei
+run_packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+test_packages=(
+    "${run_packages[@]}"
     libgtest-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
-    clang libclang-rt-14-dev clang-tidy cppcheck
+    desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev clang-format clang-tidy cppcheck
 )
+
+case ${1:-} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${test_packages[@]}") ;;
+*) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,8 +29,18 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "Ombrix needs these Debian packages, which are not installed:" >&2
+    echo "  ${missing[*]}" >&2
+    echo "Install them as root, then run this command again:" >&2
+    echo "  su -c 'apt-get update && ${install[*]}'" >&2
+    exit 1
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}"

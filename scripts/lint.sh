@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Static analysis and layout: clang-format over every C++ source (the checked-in
 # .clang-format), clang-tidy over runtime/, compute/ and window/ (.clang-tidy,
 # warnings are errors) and cppcheck. Works in a git checkout and in an unpacked
@@ -8,6 +9,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cxx_sources() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort; }
+
+# Every source file names its licence in its first lines.
+unlicensed=$( (cxx_sources runtime compute window tests bench fuzz
+    find . -path ./build -prune -o -type f \( -name CMakeLists.txt -o -name '*.cmake' -o -name '*.sh' \) -print
+    echo .ci/run) | while read -r file; do
+    head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
+done)
+if [[ -n $unlicensed ]]; then
+    echo "no SPDX-License-Identifier line in:"
+    echo "$unlicensed"
+    exit 1
+fi
 
 echo "clang-format: $(cxx_sources runtime compute window tests bench fuzz | wc -l) files"
 cxx_sources runtime compute window tests bench fuzz | xargs clang-format --dry-run -Werror

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders Ombrix's icon from packaging/icons/ombrix.svg: hicolor PNGs, and for
 # Windows an .ico with a 32x32 two-colour, a 32x32 sixteen-colour and a 16x16
 # sixteen-colour image. Needs librsvg2-bin and imagemagick.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the real Ombrix window under Xvfb into docs/ombrix.png,
 # after typing 3, 2 and 1 and clicking the compute button.
 # Needs xvfb, openbox, xdotool and imagemagick; builds the release configuration first.

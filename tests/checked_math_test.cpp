@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/checked_math.h"
 
 #include <gtest/gtest.h>

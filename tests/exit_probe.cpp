@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Form1 as the program does, then ends it by the exit button or by
 // closing the window. Exit status 0 means the program ended as it should.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded session of random clicks, keystrokes and pastes on Form1.
 // After every action the result box holds what the program may leave there
 // (empty, one blank, a number, the input error text) or what was typed into

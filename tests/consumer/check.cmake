@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the consumer project, then checks that taking Ombrix in gave
 # it no install rules and no packaging of Ombrix's.
 # cmake -DSOURCE=... -DBINARY=... -DOMBRIX_SOURCE_DIR=... -DGENERATOR=... -P check.cmake

@@ -16,17 +16,22 @@ constexpr char kStop = '\0';  // any character that ends a number
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The ASCII meaning of the full-width form U+FF00 + low, or kStop.
+// The ASCII meaning of the full-width form U+FF00 + low, or kStop: digits,
+// signs, point, the exponent letters, and what radix numbers are written
+// with ('&', H, O and the hexadecimal letters), in either case.
 char FullWidthToAscii(unsigned low) {
     if (low >= 0x10 && low <= 0x19) return static_cast<char>('0' + (low - 0x10));
+    if (low >= 0x21 && low <= 0x26) return static_cast<char>('A' + (low - 0x21));  // A-F
+    if (low >= 0x41 && low <= 0x46) return static_cast<char>('a' + (low - 0x41));  // a-f
     switch (low) {
+    case 0x06: return '&';
     case 0x0B: return '+';
     case 0x0D: return '-';
     case 0x0E: return '.';
-    case 0x24: return 'D';
-    case 0x25: return 'E';
-    case 0x44: return 'd';
-    case 0x45: return 'e';
+    case 0x28: return 'H';
+    case 0x2F: return 'O';
+    case 0x48: return 'h';
+    case 0x4F: return 'o';
     default: return kStop;
     }
 }
@@ -76,7 +81,8 @@ int DigitValue(char c, int radix) {
     return value < radix ? value : -1;
 }
 
-// "&H..." or "&O..." or "&...", the '&' at `s[0]`.
+// "&H..." or "&O..." or "&...", the '&' at `s[0]`. A trailing '&' makes the
+// number a 32-bit Long even where it fits 16 bits: "&H8000&" is 32768.
 double RadixValue(std::string_view s) {
     int radix = 8;
     std::size_t pos = 1;
@@ -93,7 +99,8 @@ double RadixValue(std::string_view s) {
         value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
         if (value > 0xFFFFFFFFU) RaiseRuntimeError(ErrorKind::Overflow);
     }
-    if (value <= 0xFFFFU) return static_cast<std::int16_t>(value);
+    const bool isLong = pos < s.size() && s[pos] == '&';
+    if (value <= 0xFFFFU && !isLong) return static_cast<std::int16_t>(value);
     return static_cast<std::int32_t>(value);
 }
 

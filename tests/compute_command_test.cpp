@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Flat, ComputeCommandGives, testing::Values(
     CommandCase{"1", "1", "0", "6.28318530717958"}, CommandCase{"1", "1", "", "6.28318530717958"},
     CommandCase{"1", "1", " ", "6.28318530717958"}, CommandCase{"1", "1", "-0", "6.28318530717958"},
     CommandCase{"2", "3", "0", "37.6991118430775"}, CommandCase{"1e-200", "1e-200", "0", "0"},
-    CommandCase{"1e150", "1e150", "0", "6.28318530717958E+300"}));
+    CommandCase{"1e150", "1e150", "0", "6.28318530717958E+300"}, CommandCase{"&H8000&", "1", "0", "205887.41614566"},
+    CommandCase{"＆Ｈ１Ｆ", "1", "0", "194.778744522567"}));
 
 INSTANTIATE_TEST_SUITE_P(Quadrature, ComputeCommandGives, testing::Values(
     CommandCase{"1", "1", "1", "12.566370614362"}, CommandCase{" 1", "1 ", "1.0", "12.566370614362"},

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -39,7 +40,8 @@ private slots:
     void layoutMatchesTheTable();
     void captionsFitTheirControls();
     void focusStartsInText1AndTabFollowsTheTable();
-    void enterInABoxClicksNothing();
+    void enterClicksAFocusedButtonAndNothingInABox();
+    void pasteKeepsTheFirstLine();
     void computeShowsTheResultAndKeepsTheInputs();
     void clearButtonsResetTheirRowAndTheResult();
     void runtimeErrorIsReportedAndTheProgramGoesOn();
@@ -145,10 +147,12 @@ void Form1Test::focusStartsInText1AndTabFollowsTheTable() {
     for (QLabel* label : {form_->Label1, form_->Label2, form_->Label3}) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
-void Form1Test::enterInABoxClicksNothing() {
+void Form1Test::enterClicksAFocusedButtonAndNothingInABox() {
+    form_->SetExitAction([] {});
+    const std::vector<QPushButton*> buttons = {form_->Command1, form_->Command2, form_->Command3, form_->Command4,
+                                               form_->Command5};
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (QPushButton* button : {form_->Command1, form_->Command2, form_->Command3, form_->Command4, form_->Command5})
-        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    for (QPushButton* button : buttons) spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
     for (QLineEdit* box : {form_->Text1, form_->Text2, form_->Text3, form_->Text4}) {
         TypeInto(box, "1");
         QTest::keyClick(box, Qt::Key_Return);
@@ -157,6 +161,40 @@ void Form1Test::enterInABoxClicksNothing() {
     }
     for (const auto& spy : spies) QCOMPARE(spy->count(), 0);
     QCOMPARE(form_->Text4->text(), QStringLiteral("1"));
+
+    // On a focused button, Return and Enter click it, as Space does.
+    for (std::size_t k = buttons.size(); k-- > 0;) {
+        buttons[k]->setFocus();
+        QTest::keyClick(buttons[k], Qt::Key_Return);
+        if (buttons[k] == form_->Command5) QCOMPARE(form_->Text4->text(), QStringLiteral("12.566370614362"));
+        QTest::keyClick(buttons[k], Qt::Key_Enter);
+        QTest::keyClick(buttons[k], Qt::Key_Space);
+        QCOMPARE(spies[k]->count(), 3);
+    }
+}
+
+// Of a pasted text with several lines, a box keeps the first line, in place of
+// the selection or at the cursor.
+void Form1Test::pasteKeepsTheFirstLine() {
+    struct Case {
+        const char* before;
+        int selectionStart, selectionLength;
+        const char* pasted;
+        const char* after;
+    };
+    for (const Case& c :
+         {Case{"", 0, 0, "3\n5", "3"}, Case{"12", 1, 0, "3\r\n5", "132"}, Case{"11", 1, 0, "1\n2", "111"},
+          Case{"abcd", 1, 2, "x\ry", "axd"}, Case{"7", 1, 0, "\n8", "7"}, Case{"7", 0, 0, "9", "97"}}) {
+        for (QLineEdit* box : {form_->Text1, form_->Text4}) {
+            box->setText(c.before);
+            box->setFocus();
+            box->setSelection(c.selectionStart, c.selectionLength);
+            if (c.selectionLength == 0) box->setCursorPosition(c.selectionStart);
+            QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+            QTest::keySequence(box, QKeySequence::Paste);
+            QCOMPARE(box->text(), QString::fromUtf8(c.after));
+        }
+    }
 }
 
 void Form1Test::computeShowsTheResultAndKeepsTheInputs() {
@@ -280,7 +318,7 @@ void Form1Test::programEnds() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     probe.setProcessEnvironment(environment);
-    probe.start(QStringLiteral(OMBRIX_EXIT_PROBE), {how});
+    probe.start(QStringLiteral(OMBRIX_EXIT_PROBE), {how, "-qwindowtitle", "X", "-reverse", "-stylesheet", "none.qss"});
     QVERIFY(probe.waitForFinished(30000));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);

@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(Radix, ValReads, testing::Values(
     ValCase{"&H7FFFFFFF", 2147483647}, ValCase{"&H80000000", -2147483648.0},
     ValCase{"&HFFFFFFFF", -1}, ValCase{"&H0000000000FF", 255}, ValCase{"&H", 0},
     ValCase{"&HG", 0}, ValCase{"&O17", 15}, ValCase{"&o177777", -1}, ValCase{"&17", 15},
-    ValCase{"&8", 0}, ValCase{"&", 0}, ValCase{" & H 1 F", 31}, ValCase{"&H1.5", 1}));
+    ValCase{"&8", 0}, ValCase{"&", 0}, ValCase{" & H 1 F", 31}, ValCase{"&H1.5", 1},
+    ValCase{"&H8000&", 32768}, ValCase{"&HFFFF&", 65535}, ValCase{"&HFFFFFFFF&", -1},
+    ValCase{"&O100000&", 32768}, ValCase{"&H7FFF&", 32767}, ValCase{"&H8000 &", 32768}));
 // clang-format on
 
 // Full-width forms as Chinese input methods type them.
@@ -56,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, ValReads, testing::Values(
     ValCase{"１２", 12}, ValCase{"－３．５", -3.5}, ValCase{"＋1", 1},
     ValCase{"1\xe3\x80\x80" "2", 12}, ValCase{"２Ｅ２", 200}, ValCase{"２ｅ－１", 0.2},
     ValCase{"３Ｄ１", 30}, ValCase{"３ｄ１", 30}, ValCase{"１ａ", 1},
-    ValCase{"&H１０", 16}));
+    ValCase{"&H１０", 16}, ValCase{"＆Ｈ１Ｆ", 31}, ValCase{"&H１Ｆ", 31}, ValCase{"＆ｈｆｆ", 255},
+    ValCase{"＆Ｏ１７", 15}, ValCase{"＆ｏ１７", 15}, ValCase{"＆Ｈ８０００＆", 32768}, ValCase{"１Ａ", 1}));
 // clang-format on
 
 // Texts pasted from elsewhere: reading stops at the first character that is

@@ -13,6 +13,7 @@
 
 #include "compute/compute_command.h"
 #include "window/commands.h"
+#include "window/controls.h"
 #include "window/error_report.h"
 #include "window/form1_layout.h"
 
@@ -73,14 +74,10 @@ void Form1::CreateControls() {
             control = *labels[labelCount++] = label;
             break;
         }
-        case ControlKind::TextBox: control = *boxes[boxCount++] = new QLineEdit(this); break;
-        case ControlKind::Button: {
-            auto* button = new QPushButton(FromUtf8(place.caption), this);
-            button->setAutoDefault(false);
-            button->setDefault(false);
-            control = *buttons[buttonCount++] = button;
+        case ControlKind::TextBox: control = *boxes[boxCount++] = new TextBox(this); break;
+        case ControlKind::Button:
+            control = *buttons[buttonCount++] = new CommandButton(FromUtf8(place.caption), this);
             break;
-        }
         }
         control->setObjectName(FromUtf8(place.name));
         control->setGeometry(PixelRect(place));

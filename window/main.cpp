@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "window/form1.h"
+#include "window/qt_arguments.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    ombrix::QtArguments qtArguments(argc, argv);
+    QApplication app(qtArguments.count(), qtArguments.values());
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     QApplication::setApplicationVersion(QStringLiteral(OMBRIX_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));

@@ -45,6 +45,18 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 endif()
 
+# A 32-bit x86 target, however it was configured (a toolchain file, CXX=
+# i686-linux-gnu-g++, or -m32 in the flags): asked of the compiler itself.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    include(CheckCXXSourceCompiles)
+    check_cxx_source_compiles([=[
+#if !defined(__i386__)
+#error not a 32-bit x86 target
+#endif
+int main() { return 0; }
+]=] OMBRIX_TARGET_X86_32)
+endif()
+
 function(ombrix_target_settings target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
@@ -57,7 +69,7 @@ function(ombrix_target_settings target)
             -fno-fast-math -ffp-contract=off -fno-math-errno
             ${OMBRIX_HARDENING_COMPILE})
         target_link_options(${target} PRIVATE ${OMBRIX_HARDENING_LINK})
-        if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+        if(OMBRIX_TARGET_X86_32)
             # x87 registers would keep excess precision; use SSE2 doubles.
             target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
         endif()

@@ -2,6 +2,7 @@
 #include "compute/quadrature_method.h"
 
 #include "compute/literals.h"
+#include "compute/node_cosines.h"
 #include "runtime/checked_math.h"
 
 namespace ombrix {
@@ -12,13 +13,16 @@ double SimpsonScaled(double total) {
     return Divide(Multiply(total, Square(PiLiteral)), Square(6.0 * QuadratureIntervals));
 }
 
+static_assert(NodeCosines.size() == QuadratureNodes);
+
+// The cosines come from a table of correctly rounded values rather than from
+// the platform's cosine, which differs between libraries in the last bits.
 const NodeTable& Nodes() {
     static const NodeTable table = [] {
         NodeTable t{};  // the padding: weight 0, cosine 0
-        const double h = QuadratureStep();
         for (int j = 0; j < QuadratureNodes; ++j) {
             const auto k = static_cast<std::size_t>(j);
-            t.cosine[k] = Cos(Multiply(j, h));
+            t.cosine[k] = NodeCosines[k];
             t.cosineSquared[k] = Square(t.cosine[k]);
             t.weight[k] = SimpsonWeight(j);
         }

@@ -37,7 +37,7 @@ inline constexpr int PaddedNodes = (QuadratureNodes + NodeBlock - 1) / NodeBlock
 // table runs on to a whole number of blocks with nodes of weight 0 and cosine
 // 0, whose terms are exactly +0.0 and leave the total as it is.
 struct NodeTable {
-    alignas(64) std::array<double, PaddedNodes> cosine;         // cos(j h)
+    alignas(64) std::array<double, PaddedNodes> cosine;         // cos(j h), correctly rounded
     alignas(64) std::array<double, PaddedNodes> cosineSquared;  // cos(j h)^2
     alignas(64) std::array<double, PaddedNodes> weight;         // SimpsonWeight(j)
 };

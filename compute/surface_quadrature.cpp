@@ -12,7 +12,8 @@
 //
 // - cos(j h), its square and the weight of node j are the same doubles in
 //   every row and column, so they are computed once, in the node table; a
-//   row's cos^2(theta) is the table's entry for its index.
+//   row's cos^2(theta) is the table's entry for its index. The cosines are
+//   the correctly rounded ones, from node_cosines.h, on every platform.
 // - c^2/a^2 and c^2/b^2 are the same in every row and are computed once,
 //   before the first row, in the order the first row would form them; the
 //   first failing step therefore raises the same error.

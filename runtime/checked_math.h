@@ -10,12 +10,16 @@
 //   overflow                       -> RuntimeError, error 6
 //   a nonzero number divided by 0  -> error 11
 //   0 / 0                          -> error 6, as the classic runtime reports it
-// Sqrt is the correctly rounded square root; a negative operand raises error 5.
-// Cos is the platform's cosine; for a finite operand it cannot fail.
 
+#include <cfloat>
 #include <cmath>
 
 #include "runtime/runtime_error.h"
+
+static_assert(FLT_EVAL_METHOD == 0,
+              "Ombrix's results depend on every double operation being rounded to a double, but this target "
+              "evaluates doubles in extended precision (the x87 unit of 32-bit x86). Build with SSE2 arithmetic: "
+              "-msse2 -mfpmath=sse, which Ombrix's CMake settings add for 32-bit x86 targets.");
 
 namespace ombrix {
 
@@ -37,12 +41,5 @@ inline double Divide(double x, double y) {
 // x raised to the power 2. Ombrix takes every square from this one function:
 // the correctly rounded product x * x, which is the value pow(x, 2.0) has.
 inline double Square(double x) { return CheckedResult(x * x); }
-
-inline double Cos(double x) { return std::cos(x); }
-
-inline double Sqrt(double x) {
-    if (x < 0.0) RaiseRuntimeError(ErrorKind::InvalidOperation);
-    return std::sqrt(x);
-}
 
 }  // namespace ombrix

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/val.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -173,10 +175,11 @@ double DecimalValue(std::string_view s) {
     number.push_back('e');
     number.append(std::to_string(exponent));
 
+    // fast_float rounds correctly, on every platform and whatever the locale;
+    // beyond the range it gives an infinity (older versions) or reports it.
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
+    const auto result = fast_float::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
         if (order > 0) RaiseRuntimeError(ErrorKind::Overflow);
         return negative ? -0.0 : 0.0;
     }

@@ -8,11 +8,11 @@
 # that installs them, and fails.
 set -euo pipefail
 
-run_packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+run_packages=(g++ cmake ninja-build libfast-float-dev libboost-dev qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei)
 test_packages=(
     "${run_packages[@]}"
     libgtest-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 python3-mpmath
     clang libclang-rt-14-dev clang-format clang-tidy cppcheck
 )
 

@@ -27,16 +27,13 @@ TEST(CheckedMath, RaisesTheClassicErrorNumbers) {
     EXPECT_EQ(ErrorOf([] { return Divide(1.0, 0.0); }), 11);
     EXPECT_EQ(ErrorOf([] { return Divide(-1.0, -0.0); }), 11);
     EXPECT_EQ(ErrorOf([] { return Divide(0.0, 0.0); }), 6);
-    EXPECT_EQ(ErrorOf([] { return Sqrt(-1e-300); }), 5);
 }
 
 TEST(CheckedMath, GivesTheRoundedResultOtherwise) {
     EXPECT_EQ(Add(0.1, 0.2), 0.1 + 0.2);
     EXPECT_EQ(Square(1e-200), 0.0);  // underflow is not an error
     EXPECT_EQ(Divide(0.0, 5.0), 0.0);
-    EXPECT_EQ(Sqrt(-0.0), -0.0);
     EXPECT_EQ(Square(3.0), 9.0);
-    EXPECT_EQ(Cos(0.0), 1.0);
 }
 
 TEST(RuntimeError, CarriesNumberAndMessage) {

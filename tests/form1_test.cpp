@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -19,6 +22,7 @@
 
 #include "compute/compute_command.h"
 #include "tests/modal_closer.h"
+#include "window/chinese_texts.h"
 #include "window/error_report.h"
 #include "window/form1.h"
 #include "window/form1_layout.h"
@@ -47,6 +51,9 @@ private slots:
     void runtimeErrorIsReportedAndTheProgramGoesOn();
     void otherExceptionsStopAtTheClick();
     void labelsNameTheirBoxes();
+    void buttonsTellAScreenReaderWhatTheyDo();
+    void resultNoteFollowsTheResult();
+    void qtTextsAreChinese();
     void exitButtonRunsTheExitAction();
     void programEnds_data();
     void programEnds();
@@ -258,6 +265,7 @@ void Form1Test::runtimeErrorIsReportedAndTheProgramGoesOn() {
         QTest::mouseClick(form_->Command5, Qt::LeftButton);
         QCOMPARE(closer.titles, QStringList{"Ombrix"});
         QCOMPARE(closer.texts, QStringList{QString::fromUtf8(input.report)});
+        QCOMPARE(closer.buttons, QStringList{QStringLiteral("确定")});
         QCOMPARE(form_->Text4->text(), previous);
         QCOMPARE(form_->Text1->text(), QString::fromUtf8(input.a));
         QVERIFY(form_->isVisible());
@@ -296,6 +304,73 @@ void Form1Test::labelsNameTheirBoxes() {
     QCOMPARE(form_->Label2->buddy(), form_->Text2);
     QCOMPARE(form_->Label3->buddy(), form_->Text3);
     QVERIFY(!form_->Text4->accessibleName().isEmpty());
+}
+
+void Form1Test::buttonsTellAScreenReaderWhatTheyDo() {
+    QSet<QString> clearNames;
+    for (QPushButton* button : {form_->Command1, form_->Command2, form_->Command3}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(accessible != nullptr);
+        QVERIFY(accessible->text(QAccessible::Name).startsWith(QStringLiteral("清除")));
+        QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+        clearNames << accessible->text(QAccessible::Name);
+        QCOMPARE(button->text(), QStringLiteral("清除"));  // the caption stays
+    }
+    QCOMPARE(clearNames.size(), 3);
+    for (QPushButton* button : {form_->Command4, form_->Command5})
+        QVERIFY(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description).isEmpty());
+}
+
+// After a compute that shows a number, the result box's tooltip and
+// description give the exact area; any other change of the box takes them
+// away, and a failed compute leaves them with the text they describe.
+void Form1Test::resultNoteFollowsTheResult() {
+    expectModal_ = true;
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(form_->Text4);
+    const auto compute = [this](const char* a, const char* b, const char* c) {
+        form_->Text1->setText(a);
+        form_->Text2->setText(b);
+        form_->Text3->setText(c);
+        QTest::mouseClick(form_->Command5, Qt::LeftButton);
+    };
+    compute("3", "2", "1");
+    const QString note = form_->Text4->toolTip();
+    QCOMPARE(form_->Text4->text(), QStringLiteral("48.882146302593"));
+    QVERIFY2(note.startsWith(QStringLiteral("精确值（椭圆积分）：48.8821463025821\n本算法相对误差：")),
+             qPrintable(note));
+    QCOMPARE(result->text(QAccessible::Description), note);
+
+    TypeInto(form_->Text4, "7");
+    QVERIFY(form_->Text4->toolTip().isEmpty());
+    QVERIFY(result->text(QAccessible::Description).isEmpty());
+
+    compute("3", "2", "1");
+    QCOMPARE(form_->Text4->toolTip(), note);
+    {
+        ModalCloser closer;
+        compute("1e200", "1", "1");
+        QCOMPARE(closer.texts.size(), 1);
+    }
+    QCOMPARE(form_->Text4->text(), QStringLiteral("48.882146302593"));
+    QCOMPARE(form_->Text4->toolTip(), note);
+
+    QTest::mouseClick(form_->Command2, Qt::LeftButton);
+    QVERIFY(form_->Text4->toolTip().isEmpty());
+    compute("1", "1", "0");
+    // The flat case's 2 pi is the fifteen-digit literal, a little short of 2 pi.
+    QCOMPARE(form_->Text4->toolTip(), QStringLiteral("精确值（椭圆积分）：6.28318530717959\n本算法相对误差：9.9E-16"));
+    compute("-1", "1", "1");
+    QCOMPARE(form_->Text4->text(), QStringLiteral("输入错误 "));
+    QVERIFY(form_->Text4->toolTip().isEmpty());
+    QVERIFY(result->text(QAccessible::Description).isEmpty());
+}
+
+void Form1Test::qtTextsAreChinese() {
+    if (!InstallChineseQtTexts(*QCoreApplication::instance())) QSKIP("Qt's Chinese translation is not installed");
+    std::unique_ptr<QMenu> menu(form_->Text1->createStandardContextMenu());
+    const QList<QAction*> actions = menu->actions();
+    QVERIFY(!actions.isEmpty());
+    QVERIFY2(actions.first()->text().startsWith(QStringLiteral("撤")), qPrintable(actions.first()->text()));
 }
 
 void Form1Test::exitButtonRunsTheExitAction() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
@@ -15,6 +16,9 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 titles.push_back(box->windowTitle());
                 texts.push_back(box->text());
+                QStringList captions;
+                for (const QAbstractButton* button : box->buttons()) captions << button->text();
+                buttons.push_back(captions.join(u'|'));
                 box->accept();
             }
         });
@@ -22,6 +26,7 @@ public:
     }
     QStringList titles;
     QStringList texts;
+    QStringList buttons;  // each box's button captions, joined by '|'
 
 private:
     QTimer timer_;

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <boost/math/special_functions/ellint_1.hpp>
+#include <boost/math/special_functions/ellint_2.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "compute/node_cosines.h"
 #include "runtime/runtime_error.h"
 
 namespace ombrix {
@@ -24,8 +28,9 @@ double LegendreArea(double a, double b, double c) {
     const double phi = std::acos(z / x);
     const double k = std::sqrt((x * x * (y * y - z * z)) / (y * y * (x * x - z * z)));
     const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
-    return 2 * kPi * z * z + 2 * kPi * x * y / sinPhi *
-                                 (std::ellint_2(k, phi) * sinPhi * sinPhi + std::ellint_1(k, phi) * cosPhi * cosPhi);
+    return 2 * kPi * z * z +
+           2 * kPi * x * y / sinPhi *
+               (boost::math::ellint_2(k, phi) * sinPhi * sinPhi + boost::math::ellint_1(k, phi) * cosPhi * cosPhi);
 }
 
 double ProlateArea(double longAxis, double r) {
@@ -73,6 +78,18 @@ TEST(SurfaceQuadrature, SwapsOfAxesChangeOnlyRoundingDigits) {
     for (const double area : {SurfaceQuadrature(2, 3, 1), SurfaceQuadrature(1, 2, 3), SurfaceQuadrature(3, 1, 2)}) {
         EXPECT_NEAR(area, abc, abc * 1e-12);
     }
+}
+
+// The table of node cosines guards against a wrong entry: glibc's cosine is
+// correctly rounded at every node, so the two must agree everywhere. (Other
+// libraries' cosines need not: mingw-w64's differs at j = 1000.)
+TEST(SurfaceQuadrature, NodeCosinesAreTheCorrectlyRoundedOnes) {
+#ifdef __GLIBC__
+    const double h = 3.14159265358979 / 2000;
+    for (int j = 0; j <= 1000; ++j) EXPECT_EQ(NodeCosines[static_cast<std::size_t>(j)], std::cos(j * h)) << "j = " << j;
+#else
+    GTEST_SKIP() << "the cosine here is not known to be correctly rounded";
+#endif
 }
 
 int ErrorOf(double a, double b, double c) {

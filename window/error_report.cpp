@@ -2,6 +2,7 @@
 #include "window/error_report.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <new>
 #include <stdexcept>
@@ -20,6 +21,8 @@ void Report(QWidget* window, const RuntimeError& error) {
     QMessageBox report(QMessageBox::Critical, QStringLiteral("Ombrix"), ErrorReportText(error), QMessageBox::Ok,
                        window);
     report.setObjectName("ErrorReport");
+    // The classic report's button, whether or not Qt's translation is installed.
+    report.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     report.exec();
 }
 

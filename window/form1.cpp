@@ -9,13 +9,17 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "compute/compute_command.h"
+#include "compute/exact_area.h"
+#include "runtime/number_text.h"
 #include "window/commands.h"
 #include "window/controls.h"
 #include "window/error_report.h"
 #include "window/form1_layout.h"
+#include "window/result_note.h"
 
 namespace ombrix {
 namespace {
@@ -91,6 +95,16 @@ void Form1::CreateControls() {
     Label2->setBuddy(Text2);
     Label3->setBuddy(Text3);
     Text4->setAccessibleName(QStringLiteral("表面积"));
+    // The captions stay as they are; a screen reader learns what each button does.
+    const char* const axes[] = {"a", "b", "c"};
+    for (int row = 1; row <= 3; ++row) {
+        QPushButton* clear = row == 1 ? Command1 : row == 2 ? Command2 : Command3;
+        clear->setAccessibleName(QStringLiteral("清除半轴%1").arg(QLatin1String(axes[row - 1])));
+        clear->setAccessibleDescription(
+            QStringLiteral("把半轴%1和表面积的框清为一个空格").arg(QLatin1String(axes[row - 1])));
+    }
+    Command4->setAccessibleDescription(QStringLiteral("结束程序"));
+    Command5->setAccessibleDescription(QStringLiteral("由三个半轴计算椭球的表面积"));
 }
 
 void Form1::WireEvents() {
@@ -99,13 +113,28 @@ void Form1::WireEvents() {
     connect(Command3, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 3); }); });
     connect(Command4, &QPushButton::clicked, this, [this] { exitAction_(); });
     connect(Command5, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { Command5Click(); }); });
+    // The note speaks of the area the compute showed: any other change of the
+    // result box (a clear, the user's typing) takes it away.
+    connect(Text4, &QLineEdit::textChanged, this, [this] { ShowResultNote({}); });
 }
 
+// RunComputeCommand's text, from the parts it is made of, so that the boxes
+// are read once and the semi-axes serve the exact area too.
 void Form1::Command5Click() {
-    const std::string a = Text1->text().toStdString();
-    const std::string b = Text2->text().toStdString();
-    const std::string c = Text3->text().toStdString();
-    Text4->setText(QString::fromStdString(RunComputeCommand(a, b, c)));
+    const std::optional<SemiAxes> axes =
+        ReadSemiAxes(Text1->text().toStdString(), Text2->text().toStdString(), Text3->text().toStdString());
+    if (!axes) {
+        Text4->setText(FromUtf8(InputErrorText));
+        return;
+    }
+    const double area = SurfaceArea(*axes);
+    Text4->setText(QString::fromStdString(NumberText(area)));
+    ShowResultNote(ResultNote(area, ExactSurfaceArea(axes->a, axes->b, axes->c)));
+}
+
+void Form1::ShowResultNote(const QString& note) {
+    Text4->setToolTip(note);
+    Text4->setAccessibleDescription(note);
 }
 
 QLineEdit* Form1::InputBox(int k) const {

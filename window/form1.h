@@ -43,6 +43,7 @@ private:
     void CreateControls();
     void WireEvents();
     void Command5Click();
+    void ShowResultNote(const QString& note);
 
     std::function<void()> exitAction_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "window/chinese_texts.h"
 #include "window/form1.h"
 #include "window/qt_arguments.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     QApplication::setApplicationVersion(QStringLiteral(OMBRIX_DISPLAY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.ombrix.Ombrix"));
+    ombrix::InstallChineseQtTexts(app);
 
     ombrix::Form1 form;
     form.show();

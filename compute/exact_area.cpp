@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compute/exact_area.h"
+
+#include <boost/math/special_functions/ellint_rg.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ombrix {
+
+double ExactSurfaceArea(double a, double b, double c) {
+    constexpr double pi = std::numbers::pi;
+    if (c == 0.0) return 2 * pi * a * b;
+
+    // The arguments a^2 b^2, a^2 c^2 and b^2 c^2 would leave the double range
+    // for semi-axes far from 1, so each is formed from the semi-axes' binary
+    // mantissas and the largest power of two is taken out of all three:
+    // R_G is homogeneous of degree 1/2, R_G(4^k x, 4^k y, 4^k z) = 2^k R_G(x, y, z).
+    int ea = 0, eb = 0, ec = 0;
+    const double ma = std::frexp(a, &ea), mb = std::frexp(b, &eb), mc = std::frexp(c, &ec);
+    const int eab = ea + eb, eac = ea + ec, ebc = eb + ec;
+    const int top = std::max({eab, eac, ebc});
+    const auto argument = [top](double m, int e) { return std::ldexp(m * m, 2 * (e - top)); };
+    const double rg = boost::math::ellint_rg(argument(ma * mb, eab), argument(ma * mc, eac), argument(mb * mc, ebc));
+    return std::ldexp(4 * pi * rg, top);
+}
+
+}  // namespace ombrix

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/result_note.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "runtime/number_text.h"
+
+namespace ombrix {
+namespace {
+
+// Two significant digits, as an error is read: "2.3E-13", or "0".
+std::string ErrorText(double relative) {
+    if (relative == 0.0) return "0";
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), relative, std::chars_format::scientific, 1);
+    std::string text(buffer.data(), result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+}  // namespace
+
+QString ResultNote(double area, double exactArea) {
+    if (!std::isfinite(exactArea) || exactArea <= 0.0) return {};
+    const double relative = std::abs(area - exactArea) / exactArea;
+    return QStringLiteral("精确值（椭圆积分）：%1\n本算法相对误差：%2")
+        .arg(QString::fromStdString(NumberText(exactArea)), QString::fromStdString(ErrorText(relative)));
+}
+
+}  // namespace ombrix

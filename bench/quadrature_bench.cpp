@@ -7,6 +7,7 @@
 #include "compute/quadrature_paths.h"
 #include "compute/surface_quadrature.h"
 #include "ratio_reporter.h"
+#include "sqrt_bound.h"
 #include "tests/reference/reference_quadrature.h"
 
 namespace ombrix {
@@ -24,7 +25,15 @@ void BM_ReferenceQuadrature(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferenceQuadrature)->Unit(benchmark::kMillisecond);
 
-// The floor: 1,002,001 dependent additions, each waiting for the one before.
+// The bound: 1,002,001 square roots at the widest vector width, one core.
+void BM_SqrtBound(benchmark::State& state) {
+    state.SetLabel(SqrtBoundWidth());
+    for (auto _ : state) benchmark::DoNotOptimize(SqrtBound());
+}
+BENCHMARK(BM_SqrtBound)->Unit(benchmark::kMillisecond);
+
+// 1,002,001 dependent additions, each waiting for the one before: the floor
+// of a quadrature that adds its terms one after another.
 void BM_SerialSumFloor(benchmark::State& state) {
     std::vector<double> terms(kTerms);
     for (int k = 0; k < kTerms; ++k) terms[static_cast<std::size_t>(k)] = 1.0 + 1.0 / (k + 1);

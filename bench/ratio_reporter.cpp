@@ -18,12 +18,14 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 
 void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
-    const auto floor = secondsPerIteration_.find("BM_SerialSumFloor");
-    if (floor == secondsPerIteration_.end() || floor->second <= 0) return;
-    std::printf("\nRatios to BM_SerialSumFloor (real time, same run):\n");
-    for (const auto& [name, seconds] : secondsPerIteration_) {
-        if (name.rfind("BM_Val", 0) == 0) continue;
-        std::printf("  %-36s %8.2f\n", name.c_str(), seconds / floor->second);
+    for (const char* base : {"BM_SqrtBound", "BM_SerialSumFloor"}) {
+        const auto reference = secondsPerIteration_.find(base);
+        if (reference == secondsPerIteration_.end() || reference->second <= 0) continue;
+        std::printf("\nRatios to %s (real time, same run):\n", base);
+        for (const auto& [name, seconds] : secondsPerIteration_) {
+            if (name.rfind("BM_Val", 0) == 0) continue;
+            std::printf("  %-36s %8.2f\n", name.c_str(), seconds / reference->second);
+        }
     }
 }
 

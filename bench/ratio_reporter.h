@@ -9,7 +9,8 @@
 namespace ombrix {
 
 // The console report, followed by the quadrature's times as ratios to the
-// floor of its serial sum, measured in the same run.
+// bound its square roots set and to the floor of a serial sum, all measured
+// in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;

@@ -24,7 +24,8 @@ const NodeTable& Nodes() {
             const auto k = static_cast<std::size_t>(j);
             t.cosine[k] = NodeCosines[k];
             t.cosineSquared[k] = Square(t.cosine[k]);
-            t.weight[k] = SimpsonWeight(j);
+            for (std::size_t row = 0; row < 3; ++row)
+                t.weightProducts[row][k] = (row == 0 ? 1.0 : row == 1 ? 4.0 : 2.0) * SimpsonWeight(j);
         }
         return t;
     }();

@@ -39,7 +39,15 @@ inline constexpr int PaddedNodes = (QuadratureNodes + NodeBlock - 1) / NodeBlock
 struct NodeTable {
     alignas(64) std::array<double, PaddedNodes> cosine;         // cos(j h), correctly rounded
     alignas(64) std::array<double, PaddedNodes> cosineSquared;  // cos(j h)^2
-    alignas(64) std::array<double, PaddedNodes> weight;         // SimpsonWeight(j)
+    // SimpsonWeight(i) SimpsonWeight(j) for the three row weights 1, 4 and 2:
+    // powers of two, so (w_i w_j) f is exactly w_j (w_i f), the method's term.
+    alignas(64) std::array<std::array<double, PaddedNodes>, 3> weightProducts;
+
+    // The weight products of row i.
+    [[nodiscard]] const double* RowWeights(int i) const {
+        const double w = SimpsonWeight(i);
+        return weightProducts[w == 1.0 ? 0 : w == 4.0 ? 1 : 2].data();
+    }
 };
 
 const NodeTable& Nodes();

@@ -3,35 +3,43 @@
 
 #include <cmath>
 
+#include "compute/binade_sum.h"
+
 namespace ombrix::rows {
 namespace {
 
-// A block of terms is computed at a time, then added one by one. The body is
-// inlined into each instruction-set variant below and vectorised there.
-[[gnu::always_inline]] inline double AddRow(double total, double m, double rowWeight, const NodeTable& nodes) {
+// A row's terms are computed a block at a time, in vector registers, and
+// added into the total by their integer sums in units of its last place,
+// which give the bits of the serial additions (binade_sum.h); a row where
+// that cannot be proven is added term by term. The body is inlined into each
+// instruction-set variant below and vectorised there.
+[[gnu::always_inline]] inline double AddRow(double total, double m, const double* weights, const NodeTable& nodes) {
     const double* cosine = nodes.cosine.data();
     const double* cosineSquared = nodes.cosineSquared.data();
-    const double* weight = nodes.weight.data();
+    alignas(64) double terms[PaddedNodes];
+    const binade::Units units = binade::UnitsOf(total);
+    binade::Lanes<NodeBlock> lanes;
     for (int j = 0; j < PaddedNodes; j += NodeBlock) {
-        double terms[NodeBlock];
         for (int k = 0; k < NodeBlock; ++k) {
             const double s = 1.0 + m * cosineSquared[j + k];
-            terms[k] = (rowWeight * weight[j + k]) * (cosine[j + k] * std::sqrt(s));
+            const double t = weights[j + k] * (cosine[j + k] * std::sqrt(s));
+            terms[j + k] = t;
+            lanes.Add(k, t, units.perValue);
         }
-        for (const double t : terms) total = t + total;
     }
-    return total;
+    double result = 0.0;
+    return lanes.Finish(units, result) ? result : binade::AddSerially(total, terms, PaddedNodes);
 }
 
 }  // namespace
 
-double AddRowBaseline(double total, double m, double w, const NodeTable& n) { return AddRow(total, m, w, n); }
+double AddRowBaseline(double total, double m, const double* w, const NodeTable& n) { return AddRow(total, m, w, n); }
 
 #ifdef OMBRIX_X86_PATHS
-[[gnu::target("avx2")]] double AddRowAvx2(double total, double m, double w, const NodeTable& n) {
+[[gnu::target("avx2")]] double AddRowAvx2(double total, double m, const double* w, const NodeTable& n) {
     return AddRow(total, m, w, n);
 }
-[[gnu::target("avx512f")]] double AddRowAvx512(double total, double m, double w, const NodeTable& n) {
+[[gnu::target("avx512f")]] double AddRowAvx512(double total, double m, const double* w, const NodeTable& n) {
     return AddRow(total, m, w, n);
 }
 #endif

@@ -8,14 +8,15 @@
 
 namespace ombrix::rows {
 
-// Adds the terms of the row whose (P + Q) - 1 is m and whose weight is
-// rowWeight into total, column by column, and returns the new total.
-using RowAdder = double (*)(double total, double m, double rowWeight, const NodeTable& nodes);
+// Adds the terms of the row whose (P + Q) - 1 is m and whose weight products
+// are weights (NodeTable::RowWeights) into total, column by column, and
+// returns the new total.
+using RowAdder = double (*)(double total, double m, const double* weights, const NodeTable& nodes);
 
-double AddRowBaseline(double total, double m, double rowWeight, const NodeTable& nodes);
+double AddRowBaseline(double total, double m, const double* weights, const NodeTable& nodes);
 #ifdef OMBRIX_X86_PATHS
-double AddRowAvx2(double total, double m, double rowWeight, const NodeTable& nodes);
-double AddRowAvx512(double total, double m, double rowWeight, const NodeTable& nodes);
+double AddRowAvx2(double total, double m, const double* weights, const NodeTable& nodes);
+double AddRowAvx512(double total, double m, const double* weights, const NodeTable& nodes);
 #endif
 
 }  // namespace ombrix::rows

@@ -7,8 +7,9 @@
 #include "runtime/checked_math.h"
 
 // The quadrature computes exactly the steps of the method, one rounding each,
-// and adds the 1,002,001 terms into the total one at a time, in the order
-// i, then j. What it does not do is repeat work whose result cannot differ:
+// and its total is the double that adding the 1,002,001 terms one at a time,
+// in the order i, then j, gives. What it does not do is repeat work whose
+// result cannot differ:
 //
 // - cos(j h), its square and the weight of node j are the same doubles in
 //   every row and column, so they are computed once, in the node table; a
@@ -18,10 +19,12 @@
 //   before the first row, in the order the first row would form them; the
 //   first failing step therefore raises the same error.
 // - The terms of a row are independent of each other and of the total, so
-//   they are computed several at a time in vector registers; only the
-//   additions into the total form a chain.
-// - The product (w_j * (w_i * f)) is formed as (w_i * w_j) * f: both weights
-//   are powers of two up to 4, so both forms are exact and equal.
+//   they are computed several at a time in vector registers, and added into
+//   the total by integer sums that give the bits of the serial additions
+//   (binade_sum.h).
+// - The product (w_j * (w_i * f)) is formed as (w_i * w_j) * f, with w_i w_j
+//   from a table: both weights are powers of two up to 4, so both forms are
+//   exact and equal.
 //
 // Checks: per row, P + Q is checked (it is the same in every column, so its
 // first evaluation is the one that would fail). In the inner loop nothing can
@@ -70,7 +73,7 @@ double Quadrature(RowAdder addRow, double a, double b, double c) {
         const double p = Multiply(cOverA, c2);
         const double q = Multiply(cOverB, Subtract(1.0, c2));
         const double m = Subtract(Add(p, q), 1.0);
-        total = addRow(total, m, SimpsonWeight(i), nodes);
+        total = addRow(total, m, nodes.RowWeights(i), nodes);
     }
     return Multiply(Multiply(Multiply(SimpsonScaled(total), 8.0), a), b);
 }

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
-for name in val number_text compute_command; do
+for name in val number_text compute_command binade_sum; do
     corpus=build/fuzz/corpus/$name
     mkdir -p "$corpus"
     cp -n fuzz/corpus/$name/* "$corpus/" 2>/dev/null || true

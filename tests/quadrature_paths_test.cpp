@@ -30,8 +30,8 @@ struct Triple {
     double a, b, c;
 };
 
-// Magnitudes from 1e-150 to 1e150 and aspect ratios up to 1e6, and the
-// inputs whose steps fail.
+// Magnitudes from 1e-150 to 1e150 and aspect ratios up to 1e6, spheres and
+// spheroids, and the inputs whose steps fail.
 std::vector<Triple> Triples() {
     std::vector<Triple> triples = {
         {1, 1, 1},      {3, 2, 1},           {1e200, 1, 1},      {1, 1, 1e155},     {1e-170, 1, 1},
@@ -45,6 +45,14 @@ std::vector<Triple> Triples() {
         const double b = base * std::pow(10.0, ratio(random) * (n % 3 == 0 ? 1.0 : 0.3));
         const double c = base * std::pow(10.0, ratio(random) * (n % 2 == 0 ? 1.0 : 0.2));
         triples.push_back({base, b, c});
+    }
+    // Spheres, whose terms are weights times cosines, and spheroids both ways.
+    for (int n = 0; n < 150; ++n) {
+        const double r = mantissa(random) * std::pow(10.0, magnitude(random) / 3);
+        const double other = r * std::pow(10.0, ratio(random) * 0.5);
+        if (n % 3 == 0) triples.push_back({r, r, r});
+        if (n % 3 == 1) triples.push_back({r, r, other});
+        if (n % 3 == 2) triples.push_back({other, r, r});
     }
     return triples;
 }

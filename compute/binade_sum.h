@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Adding non-negative terms into a running total, one after another, gives
+// the same double as adding the integers below, which need no chain.
+//
+// Let the total T lie in the binade [2^e, 2^(e+1)), whose doubles are the
+// multiples of u = 2^(e-52): T = n u with n an integer, 2^52 <= n < 2^53.
+// While the exact sum stays in the binade, fl(T + t) = u * RNE(n + t/u), and
+// t/u is exact (a scaling by a power of two). With x = t/u, RNE(n + x) is
+// n + RNE(x) for every x but the halves: a tie goes to the even result,
+// which depends on n. So if no term of a block is a tie, and the rounded
+// terms r = RNE(x) sum to n_end = n + sum(r) < 2^53, the serial additions end
+// at n_end u. The r are integers below 2^52, so their sum is exact in any
+// order, in vector registers. A block that fails a check (a tie, a binade
+// crossing, a total of zero or below the normal range, a term too large) is
+// added the plain way, one term after another. Internal to the compute library.
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace ombrix::binade {
+
+inline constexpr double TwoTo52 = 0x1p52;
+inline constexpr double TwoTo53 = 0x1p53;
+
+// The running total in units of its last place.
+struct Units {
+    double perValue = 0.0;  // 1/u, a power of two
+    double value = 0.0;     // u
+    double count = 0.0;     // n = T/u
+    bool usable = false;    // T is normal and 1/u is a double
+};
+
+inline Units UnitsOf(double total) {
+    // total = f 2^e with f in [1, 2): u = 2^(e - 52). Both u and 1/u are
+    // normal doubles, built from their exponents, while e >= -970.
+    const auto bits = std::bit_cast<std::uint64_t>(total);
+    const int e = static_cast<int>(bits >> 52) - 1023;  // total > 0: no sign bit
+    if (!(total > 0.0) || !std::isnormal(total) || e < -970) return {};
+    const auto perValue = std::bit_cast<double>(static_cast<std::uint64_t>(1023 + 52 - e) << 52);
+    const auto value = std::bit_cast<double>(static_cast<std::uint64_t>(1023 - 52 + e) << 52);
+    return {perValue, value, total * perValue, true};
+}
+
+// Lanes of rounded terms, summed side by side; Width is the block of terms
+// taken at a time.
+template <int Width>
+struct Lanes {
+    double rounded[Width] = {};  // sum of RNE(t/u)
+    double largest[Width] = {};  // the largest t/u
+    double ties[Width] = {};     // how many t/u were halves
+
+    [[gnu::always_inline]] void Add(int lane, double term, double perValue) {
+        const double x = term * perValue;
+        const double r = (x + TwoTo52) - TwoTo52;  // RNE(x) for 0 <= x < 2^52
+        rounded[lane] += r;
+        largest[lane] = std::max(largest[lane], x);
+        ties[lane] += std::abs(x - r) == 0.5 ? 1.0 : 0.0;
+    }
+
+    // The total after the block's terms, if the checks allow it; otherwise
+    // false, and the block must be added term by term.
+    [[nodiscard]] bool Finish(const Units& units, double& total) const {
+        if (!units.usable) return false;
+        double sum = units.count, top = 0.0, tieCount = 0.0;
+        for (int k = 0; k < Width; ++k) {
+            sum += rounded[k];
+            top = std::max(top, largest[k]);
+            tieCount += ties[k];
+        }
+        if (tieCount != 0.0 || !(top < TwoTo52) || !(sum < TwoTo53)) return false;
+        total = sum * units.value;
+        return true;
+    }
+};
+
+// Adds terms[0], terms[1], ... into total one at a time: the plain way.
+inline double AddSerially(double total, const double* terms, int count) {
+    for (int k = 0; k < count; ++k) total = terms[k] + total;
+    return total;
+}
+
+// The same double as AddSerially, for non-negative finite terms.
+template <int Width>
+double Add(double total, const double* terms, int count) {
+    const Units units = UnitsOf(total);
+    Lanes<Width> lanes;
+    int k = 0;
+    for (; k + Width <= count; k += Width)
+        for (int lane = 0; lane < Width; ++lane) lanes.Add(lane, terms[k + lane], units.perValue);
+    for (; k < count; ++k) lanes.Add(0, terms[k], units.perValue);
+    double result = 0.0;
+    return lanes.Finish(units, result) ? result : AddSerially(total, terms, count);
+}
+
+}  // namespace ombrix::binade

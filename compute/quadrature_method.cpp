@@ -7,8 +7,6 @@
 
 namespace ombrix {
 
-double QuadratureStep() { return Divide(PiLiteral, 2.0 * QuadratureIntervals); }
-
 double SimpsonScaled(double total) {
     return Divide(Multiply(total, Square(PiLiteral)), Square(6.0 * QuadratureIntervals));
 }
@@ -24,8 +22,8 @@ const NodeTable& Nodes() {
             const auto k = static_cast<std::size_t>(j);
             t.cosine[k] = NodeCosines[k];
             t.cosineSquared[k] = Square(t.cosine[k]);
-            for (std::size_t row = 0; row < 3; ++row)
-                t.weightProducts[row][k] = (row == 0 ? 1.0 : row == 1 ? 4.0 : 2.0) * SimpsonWeight(j);
+            for (const double rowWeight : {1.0, 2.0, 4.0})
+                t.weightProducts[static_cast<std::size_t>(rowWeight) / 2][k] = rowWeight * SimpsonWeight(j);
         }
         return t;
     }();

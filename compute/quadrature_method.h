@@ -22,9 +22,6 @@ constexpr double SimpsonWeight(int k) {
 static_assert(QuadratureIntervals % 2 == 0, "Simpson's rule needs an even number of intervals");
 static_assert(SimpsonWeight(1) == 4.0 && SimpsonWeight(2) == 2.0 && SimpsonWeight(QuadratureIntervals - 1) == 4.0);
 
-// The step h = PiLiteral / (2 * QuadratureIntervals).
-double QuadratureStep();
-
 // The weighted sum of the terms times Simpson's factor for both angles,
 // (h/3)^2, formed as (total * PiLiteral^2) / (6 * QuadratureIntervals)^2.
 double SimpsonScaled(double total);
@@ -39,14 +36,14 @@ inline constexpr int PaddedNodes = (QuadratureNodes + NodeBlock - 1) / NodeBlock
 struct NodeTable {
     alignas(64) std::array<double, PaddedNodes> cosine;         // cos(j h), correctly rounded
     alignas(64) std::array<double, PaddedNodes> cosineSquared;  // cos(j h)^2
-    // SimpsonWeight(i) SimpsonWeight(j) for the three row weights 1, 4 and 2:
-    // powers of two, so (w_i w_j) f is exactly w_j (w_i f), the method's term.
+    // w SimpsonWeight(j) for the three row weights w = 1, 2 and 4, at index
+    // w / 2: powers of two, so (w_i w_j) f is exactly w_j (w_i f), the
+    // method's term.
     alignas(64) std::array<std::array<double, PaddedNodes>, 3> weightProducts;
 
     // The weight products of row i.
     [[nodiscard]] const double* RowWeights(int i) const {
-        const double w = SimpsonWeight(i);
-        return weightProducts[w == 1.0 ? 0 : w == 4.0 ? 1 : 2].data();
+        return weightProducts[static_cast<std::size_t>(SimpsonWeight(i)) / 2].data();
     }
 };
 

@@ -40,8 +40,7 @@ void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
     const qsizetype limit = std::min({end, firstLineEnd, shown_.size() - suffix});
     qsizetype prefix = 0;
     while (prefix < limit && shown_[prefix] == edited[prefix]) ++prefix;
-    QString inserted = edited.mid(prefix, end - prefix);
-    inserted.truncate(std::find_if(inserted.begin(), inserted.end(), isLineEnd) - inserted.begin());
+    const QString inserted = edited.mid(prefix, std::min(end, firstLineEnd) - prefix);
 
     setText(edited.left(prefix) + inserted + edited.right(suffix));
     setCursorPosition(static_cast<int>(prefix + inserted.size()));

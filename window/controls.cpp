@@ -13,7 +13,9 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Enter comes with the keypad modifier.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         click();
         return;
     }
@@ -21,10 +23,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    // textEdited comes before textChanged, so shown_ still holds the text
-    // from before the edit when it is handled.
     connect(this, &QLineEdit::textEdited, this, &TextBox::KeepFirstLineOfInsertion);
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
 }
 
 void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
@@ -32,18 +31,18 @@ void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
     if (std::none_of(edited.begin(), edited.end(), isLineEnd)) return;
 
     // Typing cannot bring a line end: a paste, a drop or an input method put
-    // a text in place of a stretch of the old one, and the cursor stands at
-    // its end. Keep what stood before and after it, and its first line.
-    const qsizetype end = cursorPosition();
-    const qsizetype suffix = edited.size() - end;
-    const qsizetype firstLineEnd = std::find_if(edited.begin(), edited.end(), isLineEnd) - edited.begin();
-    const qsizetype limit = std::min({end, firstLineEnd, shown_.size() - suffix});
-    qsizetype prefix = 0;
-    while (prefix < limit && shown_[prefix] == edited[prefix]) ++prefix;
-    const QString inserted = edited.mid(prefix, std::min(end, firstLineEnd) - prefix);
-
-    setText(edited.left(prefix) + inserted + edited.right(suffix));
-    setCursorPosition(static_cast<int>(prefix + inserted.size()));
+    // a text in place of the selection, or at the cursor. Take that edit back,
+    // which brings back the selection, and insert the first line of the text
+    // instead: the box's history then holds one edit, which one undo reverses.
+    if (!isUndoAvailable()) {  // nothing to take back: keep the text before the line end
+        setText(edited.left(std::find_if(edited.begin(), edited.end(), isLineEnd) - edited.begin()));
+        return;
+    }
+    undo();
+    const QString before = text();
+    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString inserted = edited.mid(start, edited.size() - (before.size() - selectedText().size()));
+    insert(inserted.left(std::find_if(inserted.begin(), inserted.end(), isLineEnd) - inserted.begin()));
 }
 
 }  // namespace ombrix

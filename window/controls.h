@@ -6,8 +6,8 @@
 
 namespace ombrix {
 
-// A command button as the classic window has it: Space, Return and Enter all
-// click the focused button. It is never a default button.
+// A command button as the classic window has it: Space, Return and the
+// keypad's Enter all click the focused button. It is never a default button.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -28,8 +28,6 @@ public:
 
 private:
     void KeepFirstLineOfInsertion(const QString& edited);
-
-    QString shown_;  // the text before the edit being handled
 };
 
 }  // namespace ombrix

@@ -12,6 +12,9 @@ namespace ombrix {
 class QtArguments {
 public:
     QtArguments(int argc, char* argv[]) : values_{argc > 0 && argv[0] != nullptr ? argv[0] : name_, nullptr} {}
+    // values_ may point into name_: a copy would point into the original.
+    QtArguments(const QtArguments&) = delete;
+    QtArguments& operator=(const QtArguments&) = delete;
 
     // QApplication keeps references to both for its whole life.
     int& count() { return count_; }

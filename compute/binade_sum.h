@@ -86,17 +86,4 @@ inline double AddSerially(double total, const double* terms, int count) {
     return total;
 }
 
-// The same double as AddSerially, for non-negative finite terms.
-template <int Width>
-double Add(double total, const double* terms, int count) {
-    const Units units = UnitsOf(total);
-    Lanes<Width> lanes;
-    int k = 0;
-    for (; k + Width <= count; k += Width)
-        for (int lane = 0; lane < Width; ++lane) lanes.Add(lane, terms[k + lane], units.perValue);
-    for (; k < count; ++k) lanes.Add(0, terms[k], units.perValue);
-    double result = 0.0;
-    return lanes.Finish(units, result) ? result : AddSerially(total, terms, count);
-}
-
 }  // namespace ombrix::binade

@@ -29,6 +29,7 @@ double SimpsonScaled(double total);
 // Doubles in the widest vector register the row kernels use (AVX-512).
 inline constexpr int NodeBlock = 8;
 inline constexpr int PaddedNodes = (QuadratureNodes + NodeBlock - 1) / NodeBlock * NodeBlock;
+static_assert(PaddedNodes > 0 && PaddedNodes % NodeBlock == 0);
 
 // The values of node j, the same for the angle of a row and of a column. The
 // table runs on to a whole number of blocks with nodes of weight 0 and cosine

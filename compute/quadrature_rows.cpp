@@ -32,10 +32,10 @@ namespace {
         }
     }
     double result = 0.0;
+    // The loop above wrote every term: PaddedNodes is a positive multiple of NodeBlock.
+    // cppcheck-suppress uninitvar
     return lanes.Finish(units, result) ? result : binade::AddSerially(total, terms, PaddedNodes);
 }
-
-}  // namespace
 
 double AddRowBaseline(double total, double m, const double* w, const NodeTable& n) { return AddRow(total, m, w, n); }
 
@@ -43,6 +43,12 @@ double AddRowBaseline(double total, double m, const double* w, const NodeTable& 
 [[gnu::target("avx2")]] double AddRowAvx2(double total, double m, const double* w, const NodeTable& n) {
     return AddRow(total, m, w, n);
 }
+
+// One __m512d holds a block of nodes; the table's rows are whole blocks and
+// aligned for the stores into terms.
+static_assert(NodeBlock * sizeof(double) == sizeof(__m512d), "the AVX-512 kernel takes one block a register");
+static_assert(alignof(NodeTable) >= 64);
+
 // The same steps as AddRow, written out for AVX-512, where the vectoriser's
 // own choices were found to vary with small changes to the source.
 [[gnu::target("avx512f")]] double AddRowAvx512(double total, double m, const double* w, const NodeTable& n) {
@@ -74,5 +80,21 @@ double AddRowBaseline(double total, double m, const double* w, const NodeTable& 
     return binade::AddSerially(total, terms, PaddedNodes);
 }
 #endif
+
+}  // namespace
+
+RowAdder RowKernel(QuadraturePath path) {
+    switch (path) {
+    case QuadraturePath::Baseline: return AddRowBaseline;
+#ifdef OMBRIX_X86_PATHS
+    case QuadraturePath::Avx2: return __builtin_cpu_supports("avx2") ? AddRowAvx2 : nullptr;
+    case QuadraturePath::Avx512: return __builtin_cpu_supports("avx512f") ? AddRowAvx512 : nullptr;
+#else
+    case QuadraturePath::Avx2:
+    case QuadraturePath::Avx512: return nullptr;
+#endif
+    }
+    return nullptr;
+}
 
 }  // namespace ombrix::rows

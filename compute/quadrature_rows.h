@@ -5,18 +5,18 @@
 // total. Internal to the compute library.
 
 #include "compute/quadrature_method.h"
+#include "compute/quadrature_paths.h"
 
 namespace ombrix::rows {
 
 // Adds the terms of the row whose (P + Q) - 1 is m and whose weight products
 // are weights (NodeTable::RowWeights) into total, column by column, and
-// returns the new total.
+// returns the new total: the bits of adding the terms w_j (cos_j sqrt(1 + m
+// cos_j^2)) one after another, for every j of the padded table.
 using RowAdder = double (*)(double total, double m, const double* weights, const NodeTable& nodes);
 
-double AddRowBaseline(double total, double m, const double* weights, const NodeTable& nodes);
-#ifdef OMBRIX_X86_PATHS
-double AddRowAvx2(double total, double m, const double* weights, const NodeTable& nodes);
-double AddRowAvx512(double total, double m, const double* weights, const NodeTable& nodes);
-#endif
+// The row kernel of a path, or nullptr where this build or this processor
+// cannot run it.
+RowAdder RowKernel(QuadraturePath path);
 
 }  // namespace ombrix::rows

@@ -31,37 +31,13 @@
 // fail: with m = (P + Q) - 1 finite and >= -1 and 0 <= cos^2 <= 1, u = m cos^2
 // is finite and >= -1, s = 1 + u is finite and >= 0 (1 + DBL_MAX rounds to
 // DBL_MAX), so sqrt(s) is valid, f <= sqrt(DBL_MAX) ~ 1.3e154, a term is at
-// most 16 f, and the total of 1,002,001 terms stays below 2.2e160. The final
+// most 16 f, and the total of 1,002,001 terms stays below 2.2e161. The final
 // scaling is checked step by step.
 
 namespace ombrix {
 namespace {
 
 using rows::RowAdder;
-
-bool IsSupported(QuadraturePath path) {
-    switch (path) {
-    case QuadraturePath::Baseline: return true;
-#ifdef OMBRIX_X86_PATHS
-    case QuadraturePath::Avx2: return __builtin_cpu_supports("avx2");
-    case QuadraturePath::Avx512: return __builtin_cpu_supports("avx512f");
-#else
-    case QuadraturePath::Avx2:
-    case QuadraturePath::Avx512: return false;
-#endif
-    }
-    return false;
-}
-
-RowAdder AdderFor(QuadraturePath path) {
-    switch (path) {
-#ifdef OMBRIX_X86_PATHS
-    case QuadraturePath::Avx512: return rows::AddRowAvx512;
-    case QuadraturePath::Avx2: return rows::AddRowAvx2;
-#endif
-    default: return rows::AddRowBaseline;
-    }
-}
 
 double Quadrature(RowAdder addRow, double a, double b, double c) {
     const NodeTable& nodes = Nodes();
@@ -83,7 +59,7 @@ double Quadrature(RowAdder addRow, double a, double b, double c) {
 std::vector<QuadraturePath> SupportedQuadraturePaths() {
     std::vector<QuadraturePath> paths;
     for (const QuadraturePath path : {QuadraturePath::Baseline, QuadraturePath::Avx2, QuadraturePath::Avx512})
-        if (IsSupported(path)) paths.push_back(path);
+        if (rows::RowKernel(path) != nullptr) paths.push_back(path);
     return paths;
 }
 
@@ -110,11 +86,12 @@ const char* QuadraturePathName(QuadraturePath path) {
 }
 
 double SurfaceQuadratureOn(QuadraturePath path, double a, double b, double c) {
-    return Quadrature(AdderFor(IsSupported(path) ? path : QuadraturePath::Baseline), a, b, c);
+    const RowAdder kernel = rows::RowKernel(path);
+    return Quadrature(kernel != nullptr ? kernel : rows::RowKernel(QuadraturePath::Baseline), a, b, c);
 }
 
 double SurfaceQuadrature(double a, double b, double c) {
-    static const RowAdder fastest = AdderFor(FastestQuadraturePath());
+    static const RowAdder fastest = rows::RowKernel(FastestQuadraturePath());
     return Quadrature(fastest, a, b, c);
 }
 

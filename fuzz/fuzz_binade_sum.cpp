@@ -1,15 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The integer sums of binade_sum.h on any non-negative finite sequence: the
-// same bits as adding the terms one after another. The input is read as
-// doubles, the first the total; signs are dropped, infinities and NaNs left out.
+// The row kernels' integer sums on any non-negative finite sequence: the same
+// bits as adding the terms one after another, on every kernel this processor
+// runs. The input is read as doubles, the first the total, the rest at most
+// one row of terms; signs are dropped, infinities and NaNs left out.
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "compute/binade_sum.h"
+#include "compute/quadrature_paths.h"
+#include "tests/row_terms.h"
+
+namespace {
+
+std::vector<ombrix::rows::RowAdder> kernels;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    using ombrix::QuadraturePath;
+    for (const QuadraturePath path : {QuadraturePath::Baseline, QuadraturePath::Avx2, QuadraturePath::Avx512}) {
+        const ombrix::rows::RowAdder kernel = ombrix::rows::RowKernel(path);
+        std::fprintf(stderr, "fuzz_binade_sum: %s kernel %s\n", ombrix::QuadraturePathName(path),
+                     kernel != nullptr ? "checked" : "skipped, not on this processor");
+        if (kernel != nullptr) kernels.push_back(kernel);
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<double> values;
@@ -20,10 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (values.empty()) return 0;
     const double total = values.front();
-    const double* terms = values.data() + 1;
-    const int count = static_cast<int>(values.size() - 1);
-    const double serial = ombrix::binade::AddSerially(total, terms, count);
-    const double blocked = ombrix::binade::Add<8>(total, terms, count);
-    if (std::bit_cast<std::uint64_t>(serial) != std::bit_cast<std::uint64_t>(blocked)) std::abort();
+    const ombrix::testing_rows::TermRow row(std::span<const double>(values).subspan(1));
+    const auto serial = std::bit_cast<std::uint64_t>(row.AddSerially(total));
+    for (const ombrix::rows::RowAdder kernel : kernels)
+        if (std::bit_cast<std::uint64_t>(row.AddThrough(kernel, total)) != serial) std::abort();
     return 0;
 }

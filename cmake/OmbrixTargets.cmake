@@ -5,8 +5,6 @@
 # rounded once, in the order the source gives. GCC would otherwise fuse a*b+c
 # into one FMA; fast-math would reorder sums. The flags come after any the
 # including project set, so they hold there too.
-option(OMBRIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-
 if(MSVC AND MSVC_VERSION LESS 1930)
     # Before Visual Studio 2022, /fp:precise allowed contractions into FMA.
     message(FATAL_ERROR "Ombrix needs Visual Studio 2022 or later: older compilers fuse a*b+c")
@@ -61,7 +59,7 @@ function(ombrix_target_settings target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     # The project's own targets include by folder ("compute/...", "window/...");
-    # consumers see only the public folders (ombrix_public_folder).
+    # consumers see only the public headers (ombrix_public_headers).
     target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}")
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         target_compile_options(${target} PRIVATE
@@ -88,18 +86,19 @@ function(ombrix_target_settings target)
     endif()
 endfunction()
 
-# Offers the headers of the current source folder to the library's users as
-# <folder>/..., through a folder of the build that holds the public folders
-# alone, so that users do not see the window's or the tests' headers.
-function(ombrix_public_folder target folder)
+# ombrix_public_headers(TARGET HEADER...): the headers, named from the
+# project's folder ("compute/compute_command.h"), that the library's users
+# include, as its public file set. They are copied into a folder of the build
+# that holds them alone, so that users see neither the library's other
+# headers nor the window's or the tests'.
+function(ombrix_public_headers target)
     set(public "${PROJECT_BINARY_DIR}/ombrix-include")
-    file(MAKE_DIRECTORY "${public}")
-    if(NOT EXISTS "${public}/${folder}")
-        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${public}/${folder}" SYMBOLIC RESULT failed)
-        if(failed)  # no symbolic links here: copy the headers instead
-            file(COPY "${CMAKE_CURRENT_SOURCE_DIR}/" DESTINATION "${public}/${folder}" FILES_MATCHING PATTERN "*.h")
-        endif()
-    endif()
-    target_include_directories(${target} INTERFACE "$<BUILD_INTERFACE:${public}>")
-    add_library(Ombrix::${folder} ALIAS ${target})
+    set(copies "")
+    foreach(header IN LISTS ARGN)
+        configure_file("${PROJECT_SOURCE_DIR}/${header}" "${public}/${header}" COPYONLY)
+        list(APPEND copies "${public}/${header}")
+    endforeach()
+    target_sources(${target} PUBLIC FILE_SET HEADERS BASE_DIRS "${public}" FILES ${copies})
+    string(REGEX REPLACE "^ombrix_" "" name "${target}")
+    add_library(Ombrix::${name} ALIAS ${target})
 endfunction()

@@ -4,12 +4,14 @@
 #include "compute/literals.h"
 #include "compute/surface_quadrature.h"
 #include "runtime/checked_math.h"
+#include "runtime/float_environment.h"
 #include "runtime/number_text.h"
 #include "runtime/val.h"
 
 namespace ombrix {
 
 std::optional<SemiAxes> ReadSemiAxes(std::string_view text1, std::string_view text2, std::string_view text3) {
+    const ClassicFloatEnvironment environment;
     const double a = Val(text1);
     const double b = Val(text2);
     const double c = Val(text3);
@@ -18,11 +20,13 @@ std::optional<SemiAxes> ReadSemiAxes(std::string_view text1, std::string_view te
 }
 
 double SurfaceArea(const SemiAxes& axes) {
+    const ClassicFloatEnvironment environment;
     if (axes.c == 0.0) return Multiply(Multiply(TwoPiLiteral, axes.a), axes.b);
     return SurfaceQuadrature(axes.a, axes.b, axes.c);
 }
 
 std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3) {
+    const ClassicFloatEnvironment environment;
     const std::optional<SemiAxes> axes = ReadSemiAxes(text1, text2, text3);
     if (!axes) return std::string(InputErrorText);
     return NumberText(SurfaceArea(*axes));

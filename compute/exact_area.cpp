@@ -2,14 +2,18 @@
 #include "compute/exact_area.h"
 
 #include <boost/math/special_functions/ellint_rg.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "runtime/float_environment.h"
+
 namespace ombrix {
 
 double ExactSurfaceArea(double a, double b, double c) {
+    const ClassicFloatEnvironment environment;
     constexpr double pi = std::numbers::pi;
     if (c == 0.0) return 2 * pi * a * b;
 
@@ -22,7 +26,14 @@ double ExactSurfaceArea(double a, double b, double c) {
     const int eab = ea + eb, eac = ea + ec, ebc = eb + ec;
     const int top = std::max({eab, eac, ebc});
     const auto argument = [top](double m, int e) { return std::ldexp(m * m, 2 * (e - top)); };
-    const double rg = boost::math::ellint_rg(argument(ma * mb, eab), argument(ma * mc, eac), argument(mb * mc, ebc));
+    // In a 64-bit mantissa, as the x87 unit's long double has it, but in
+    // integer arithmetic: the same bits on every platform, where long double
+    // is 64 bits on x86, 113 on aarch64 and 53 with Visual C++, and the note's
+    // last digits would follow it. Doubles alone lose digits to cancellation
+    // for needles and discs.
+    using Extended = boost::multiprecision::cpp_bin_float_double_extended;
+    const double rg = static_cast<double>(boost::math::ellint_rg(
+        Extended(argument(ma * mb, eab)), Extended(argument(ma * mc, eac)), Extended(argument(mb * mc, ebc))));
     return std::ldexp(4 * pi * rg, top);
 }
 

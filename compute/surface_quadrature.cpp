@@ -5,6 +5,7 @@
 #include "compute/quadrature_paths.h"
 #include "compute/quadrature_rows.h"
 #include "runtime/checked_math.h"
+#include "runtime/float_environment.h"
 
 // The quadrature computes exactly the steps of the method, one rounding each,
 // and its total is the double that adding the 1,002,001 terms one at a time,
@@ -40,6 +41,7 @@ namespace {
 using rows::RowAdder;
 
 double Quadrature(RowAdder addRow, double a, double b, double c) {
+    const ClassicFloatEnvironment environment;
     const NodeTable& nodes = Nodes();
     const double cOverA = Divide(Square(c), Square(a));
     const double cOverB = Divide(Square(c), Square(b));

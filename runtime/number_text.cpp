@@ -5,9 +5,12 @@
 #include <array>
 #include <charconv>
 
+#include "runtime/float_environment.h"
+
 namespace ombrix {
 
 std::string NumberText(double x) {
+    const ClassicFloatEnvironment environment;  // a subnormal is not zero
     if (x == 0.0) return "0";
     // The general form with 15 significant digits is the classic one, but for
     // the exponent letter, which the classic runtime writes in capitals.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages that Ombrix needs:
-#   install-deps.sh run    to build and start the program
-#   install-deps.sh test   to build and run every test, analysis and package check
+# Installs the Debian packages (Debian 12 or 13) that a task of Ombrix needs:
+#   install-deps.sh run        to build and start the program
+#   install-deps.sh test       to build and run every test, analysis and package check
+#   install-deps.sh platforms  to build and run the core's tests for other platforms
+#   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
 # that installs them, and fails.
@@ -13,13 +15,19 @@ test_packages=(
     "${run_packages[@]}"
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 python3-mpmath
-    clang libclang-rt-14-dev clang-format clang-tidy cppcheck
+    clang libclang-rt-dev clang-format clang-tidy cppcheck
 )
+platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-dev libboost-dev
+    clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user)
+fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 test) packages=("${test_packages[@]}") ;;
-*) echo "usage: $0 run|test" >&2; exit 2 ;;
+platforms) packages=("${platform_packages[@]}") ;;
+fresh) packages=("${fresh_packages[@]}") ;;
+*) echo "usage: $0 run|test|platforms|fresh" >&2; exit 2 ;;
 esac
 
 missing=()

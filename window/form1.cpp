@@ -14,6 +14,7 @@
 
 #include "compute/compute_command.h"
 #include "compute/exact_area.h"
+#include "runtime/float_environment.h"
 #include "runtime/number_text.h"
 #include "window/commands.h"
 #include "window/controls.h"
@@ -121,15 +122,19 @@ void Form1::WireEvents() {
 // RunComputeCommand's text, from the parts it is made of, so that the boxes
 // are read once and the semi-axes serve the exact area too.
 void Form1::Command5Click() {
+    const ClassicFloatEnvironment environment;
     const std::optional<SemiAxes> axes =
         ReadSemiAxes(Text1->text().toStdString(), Text2->text().toStdString(), Text3->text().toStdString());
     if (!axes) {
         Text4->setText(FromUtf8(InputErrorText));
         return;
     }
+    // Everything that may throw comes before the box is set, so that an error
+    // report never stands beside a new number without its note.
     const double area = SurfaceArea(*axes);
+    const QString note = ResultNote(area, ExactSurfaceArea(axes->a, axes->b, axes->c));
     Text4->setText(QString::fromStdString(NumberText(area)));
-    ShowResultNote(ResultNote(area, ExactSurfaceArea(axes->a, axes->b, axes->c)));
+    ShowResultNote(note);
 }
 
 void Form1::ShowResultNote(const QString& note) {

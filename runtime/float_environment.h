@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cfenv>
+#include <cstdint>
+
+namespace ombrix {
+
+// Ombrix's results are the bits of IEEE 754 doubles rounded to nearest, with
+// subnormal numbers kept as they are. A process may have set otherwise: a
+// library built with fast-math flushes subnormals to zero (FTZ) and treats
+// them as zero on input (DAZ), and any code may change the rounding mode.
+// While a ClassicFloatEnvironment lives, the thread rounds to nearest, keeps
+// subnormals and traps nothing; when it ends, whatever was set before comes
+// back, also when an exception leaves the scope.
+class ClassicFloatEnvironment {
+public:
+    ClassicFloatEnvironment();
+    ~ClassicFloatEnvironment();
+    ClassicFloatEnvironment(const ClassicFloatEnvironment&) = delete;
+    ClassicFloatEnvironment& operator=(const ClassicFloatEnvironment&) = delete;
+
+private:
+    std::fenv_t saved_{};
+    std::uint64_t savedControl_ = 0;
+};
+
+// The processor's floating-point control register, which fenv.h does not
+// fully reach everywhere (mingw-w64's fesetenv leaves the SSE unit's
+// rounding and flushing as they are): MXCSR on x86, FPCR on aarch64, and 0
+// elsewhere. FlushToZeroBits are its bits that flush subnormals to zero.
+std::uint64_t FloatControl();
+void SetFloatControl(std::uint64_t value);
+extern const std::uint64_t FlushToZeroBits;
+
+}  // namespace ombrix

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Proves the README's two commands on a fresh, minimal Debian, as a new user
+# would run them:
+#   test-fresh.sh bookworm|trixie
+# Makes a root with debootstrap (minbase: not even git) from this machine's
+# Debian mirror, with the suite replaced; copies a clean clone of the
+# committed tree in; runs scripts/run.sh inside it with chroot until the
+# window shows on an Xvfb display of this machine's, then scripts/test.sh.
+# Fails on any failure. Needs root; the root is left in build/fresh/SUITE.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+suite=${1:?usage: $0 bookworm|trixie}
+scripts/install-deps.sh fresh
+
+# This machine's Debian mirror, from its apt sources (one-line or deb822).
+mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
+    grep -oE '^(deb|URIs:)[[:space:]]+(\[[^]]*\][[:space:]]+)?[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' |
+    grep -oE '[a-z]+://[^[:space:]]+' | head -n 1)
+mirror=${mirror:-http://deb.debian.org/debian}
+security=${mirror%/debian*}/debian-security
+
+root=$PWD/build/fresh/$suite
+display=:$((90 + RANDOM % 9))
+mounts=()
+cleanup() {
+    [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null || true
+    [[ -n ${window_pid:-} ]] && kill -- -"$window_pid" 2>/dev/null || true
+    for ((k = ${#mounts[@]} - 1; k >= 0; k--)); do umount -l "${mounts[k]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+started=$SECONDS
+rm -rf "$root"
+mkdir -p "$root"
+echo "== debootstrap $suite from $mirror"
+debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+    { tail -20 "$root.debootstrap.log"; exit 1; }
+cat >"$root/etc/apt/sources.list" <<SOURCES
+deb $mirror $suite main
+deb $mirror $suite-updates main
+deb $security $suite-security main
+SOURCES
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# The root a mount point of its own, so that tests inside can make private
+# mount namespaces.
+mount --bind "$root" "$root"
+mounts+=("$root")
+for dir in proc sys dev dev/pts tmp/.X11-unix; do
+    mkdir -p "/$dir" "$root/$dir"
+    mount --bind "/$dir" "$root/$dir"
+    mounts+=("$root/$dir")
+done
+echo "root made in $((SECONDS - started)) s"
+
+echo "== a clean clone of $(git rev-parse --short HEAD)"
+git clone --quiet --no-hardlinks "file://$PWD" "$root/root/ombrix"
+
+inside() {  # runs a command in the root as a fresh login would, as root
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 TERM=dumb DISPLAY="$display" bash -c "cd /root/ombrix && $1"
+}
+
+echo "== scripts/run.sh"
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+run_started=$SECONDS
+setsid bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
+window_pid=$!
+window=""
+while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 1800)); do
+    sleep 2
+    window=$(DISPLAY=$display xdotool search --name 'Ombrix计算器' 2>/dev/null | head -n 1 || true)
+done
+if [[ -z $window ]]; then
+    tail -30 "$root.run.log"
+    echo "$suite: the run command showed no window"
+    exit 1
+fi
+echo "$suite: the window showed $((SECONDS - run_started)) s after the run command started:" \
+    "$(DISPLAY=$display xwininfo -id "$window" | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')"
+kill -- -"$window_pid" 2>/dev/null || true
+window_pid=""
+
+echo "== scripts/test.sh"
+test_started=$SECONDS
+if ! inside scripts/test.sh >"$root.test.log" 2>&1; then
+    tail -60 "$root.test.log"
+    echo "$suite: the test command failed"
+    exit 1
+fi
+grep -E 'tests passed|static analysis clean|^fuzz_' "$root.test.log" || true
+echo "$suite: the test command passed in $((SECONDS - test_started)) s; all in $((SECONDS - started)) s"

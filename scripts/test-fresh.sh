@@ -14,9 +14,9 @@ suite=${1:?usage: $0 bookworm|trixie}
 scripts/install-deps.sh fresh
 
 # This machine's Debian mirror, from its apt sources (one-line or deb822).
-mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
+mirror=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
     grep -oE '^(deb|URIs:)[[:space:]]+(\[[^]]*\][[:space:]]+)?[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' |
-    grep -oE '[a-z]+://[^[:space:]]+' | head -n 1)
+    grep -oE '[a-z]+://[^[:space:]]+' | head -n 1 || true)
 mirror=${mirror:-http://deb.debian.org/debian}
 security=${mirror%/debian*}/debian-security
 

@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 namespace {
 

@@ -43,3 +43,10 @@ endfunction()
 ombrix_header_library(ombrix_fast_float FastFloat::fast_float OMBRIX_FAST_FLOAT_INCLUDE_DIR fast_float/fast_float.h)
 ombrix_header_library(ombrix_boost_math Boost::headers OMBRIX_BOOST_INCLUDE_DIR
     boost/math/special_functions/ellint_rg.hpp)
+
+# mingw-w64's 32-bit compiler emulates thread_local, which Boost.Math then
+# takes for a compiler of before C++11 and says so on every file; nothing else
+# changes.
+if(MINGW)
+    target_compile_definitions(ombrix_boost_math INTERFACE BOOST_MATH_DISABLE_DEPRECATED_03_WARNING)
+endif()

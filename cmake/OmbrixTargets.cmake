@@ -80,6 +80,11 @@ function(ombrix_target_settings target)
             # Coverage feedback from the libraries, not only from the fuzz targets.
             target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
         endif()
+        if(MINGW)
+            # The C++ runtime, libgcc and winpthread inside each program: it
+            # needs no DLL beyond Windows' own.
+            target_link_options(${target} PRIVATE -static)
+        endif()
     elseif(MSVC)
         # Since Visual Studio 2022, /fp:precise keeps every operation apart.
         target_compile_options(${target} PRIVATE /W4 /utf-8 /fp:precise)

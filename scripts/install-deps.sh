@@ -4,6 +4,7 @@
 #   install-deps.sh run        to build and start the program
 #   install-deps.sh test       to build and run every test, analysis and package check
 #   install-deps.sh platforms  to build and run the core's tests for other platforms
+#   install-deps.sh windows    to build Ombrix.exe and run its tests under wine
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
@@ -20,14 +21,17 @@ test_packages=(
 platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-dev libboost-dev
     clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user)
+windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 test) packages=("${test_packages[@]}") ;;
 platforms) packages=("${platform_packages[@]}") ;;
+windows) packages=("${windows_packages[@]}") ;;
 fresh) packages=("${fresh_packages[@]}") ;;
-*) echo "usage: $0 run|test|platforms|fresh" >&2; exit 2 ;;
+*) echo "usage: $0 run|test|platforms|windows|fresh" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -10,8 +10,8 @@
 
 #include <string_view>
 
-#include "window/form1.h"
-#include "window/qt_arguments.h"
+#include "window/qt/form1.h"
+#include "window/qt/qt_arguments.h"
 
 int main(int argc, char* argv[]) {
     const bool byButton = argc > 1 && std::string_view(argv[1]) == "exit";

@@ -22,9 +22,9 @@
 
 #include "compute/compute_command.h"
 #include "tests/modal_closer.h"
-#include "window/chinese_texts.h"
+#include "window/qt/chinese_texts.h"
 #include "window/error_report.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 #include "window/form1_layout.h"
 
 using namespace ombrix;
@@ -296,7 +296,7 @@ void Form1Test::otherExceptionsStopAtTheClick() {
     };
     for (const Case& c : cases) {
         ModalCloser closer;
-        ReportingErrors(form_.get(), c.work);
+        ReportingErrors(*form_, c.work);
         QCOMPARE(closer.texts, QStringList{QString::fromUtf8(c.report)});
     }
     QVERIFY(form_->isVisible());

@@ -18,7 +18,7 @@
 
 #include "compute/compute_command.h"
 #include "tests/modal_closer.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 using namespace ombrix;
 

@@ -1,49 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/error_report.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-
 #include <new>
 #include <stdexcept>
 
-#include "runtime/runtime_error.h"
+#include "window/form1_view.h"
 
 namespace ombrix {
 
-QString ErrorReportText(const RuntimeError& error) {
-    return QStringLiteral("实时错误 '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.message()));
+ErrorReport ErrorReportFor(const RuntimeError& error) {
+    return {"Ombrix", "实时错误 '" + std::to_string(error.number()) + "':\n\n" + error.message(), "确定"};
 }
 
-namespace {
-
-void Report(QWidget* window, const RuntimeError& error) {
-    QMessageBox report(QMessageBox::Critical, QStringLiteral("Ombrix"), ErrorReportText(error), QMessageBox::Ok,
-                       window);
-    report.setObjectName("ErrorReport");
-    // The classic report's button, whether or not Qt's translation is installed.
-    report.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    report.exec();
-}
-
-}  // namespace
-
-void ReportingErrors(QWidget* window, const std::function<void()>& work) {
-    // Nothing may unwind through Qt's event loop: every exception ends here,
-    // as the classic runtime error nearest to it.
+void ReportingErrors(Form1View& view, const std::function<void()>& work) {
+    // Nothing may unwind through the toolkit's event loop: every exception
+    // ends here, as the classic runtime error nearest to it.
+    ErrorKind kind = ErrorKind::InternalError;
     try {
         work();
+        return;
     } catch (const RuntimeError& error) {
-        Report(window, error);
+        kind = error.kind();
     } catch (const std::bad_alloc&) {
-        Report(window, RuntimeError(ErrorKind::OutOfMemory));
+        kind = ErrorKind::OutOfMemory;
     } catch (const std::overflow_error&) {
-        Report(window, RuntimeError(ErrorKind::Overflow));
+        kind = ErrorKind::Overflow;
     } catch (const std::domain_error&) {
-        Report(window, RuntimeError(ErrorKind::InvalidOperation));
+        kind = ErrorKind::InvalidOperation;
     } catch (...) {
-        Report(window, RuntimeError(ErrorKind::InternalError));
+        kind = ErrorKind::InternalError;
     }
+    view.ShowErrorReport(ErrorReportFor(RuntimeError(kind)));
 }
 
 }  // namespace ombrix

@@ -23,24 +23,28 @@ struct ControlPlace {
     std::string_view name;
     std::string_view caption;      // UTF-8; empty for the text boxes
     int left, top, width, height;  // twips, relative to the client area
+    // What a screen reader says of the control beside its caption (UTF-8);
+    // empty where the caption, or the label of the box, says it.
+    std::string_view accessibleName;
+    std::string_view accessibleDescription;
 };
 
-// Form1's twelve controls in tab order. The labels stand 120 twips lower than
-// their boxes; Label2 and Label3 reach under the boxes' left edges, which
-// cover that strip.
+// Form1's twelve controls in tab order; a label never takes the focus. The
+// labels stand 120 twips lower than their boxes; Label2 and Label3 reach under
+// the boxes' left edges, which cover that strip.
 inline constexpr std::array<ControlPlace, 12> Form1Controls{{
-    {ControlKind::Label, "Label1", "半轴a>0", 840, 480, 855, 495},
-    {ControlKind::Label, "Label2", "半轴b>0", 840, 1200, 1095, 495},
-    {ControlKind::Label, "Label3", "半轴c>=0", 840, 1920, 1095, 375},
-    {ControlKind::TextBox, "Text1", "", 1800, 360, 1815, 375},
-    {ControlKind::TextBox, "Text2", "", 1800, 1080, 1815, 375},
-    {ControlKind::TextBox, "Text3", "", 1800, 1800, 1815, 375},
-    {ControlKind::TextBox, "Text4", "", 1800, 2640, 1815, 375},
-    {ControlKind::Button, "Command1", "清除", 3840, 360, 735, 375},
-    {ControlKind::Button, "Command2", "清除", 3840, 1080, 735, 375},
-    {ControlKind::Button, "Command3", "清除", 3840, 1800, 735, 375},
-    {ControlKind::Button, "Command4", "退出", 3840, 2640, 735, 375},
-    {ControlKind::Button, "Command5", "计算Ombrix", 120, 2640, 1575, 375},
+    {ControlKind::Label, "Label1", "半轴a>0", 840, 480, 855, 495, "", ""},
+    {ControlKind::Label, "Label2", "半轴b>0", 840, 1200, 1095, 495, "", ""},
+    {ControlKind::Label, "Label3", "半轴c>=0", 840, 1920, 1095, 375, "", ""},
+    {ControlKind::TextBox, "Text1", "", 1800, 360, 1815, 375, "", ""},
+    {ControlKind::TextBox, "Text2", "", 1800, 1080, 1815, 375, "", ""},
+    {ControlKind::TextBox, "Text3", "", 1800, 1800, 1815, 375, "", ""},
+    {ControlKind::TextBox, "Text4", "", 1800, 2640, 1815, 375, "表面积", ""},
+    {ControlKind::Button, "Command1", "清除", 3840, 360, 735, 375, "清除半轴a", "把半轴a和表面积的框清为一个空格"},
+    {ControlKind::Button, "Command2", "清除", 3840, 1080, 735, 375, "清除半轴b", "把半轴b和表面积的框清为一个空格"},
+    {ControlKind::Button, "Command3", "清除", 3840, 1800, 735, 375, "清除半轴c", "把半轴c和表面积的框清为一个空格"},
+    {ControlKind::Button, "Command4", "退出", 3840, 2640, 735, 375, "", "结束程序"},
+    {ControlKind::Button, "Command5", "计算Ombrix", 120, 2640, 1575, 375, "", "由三个半轴计算椭球的表面积"},
 }};
 
 constexpr std::size_t CountOf(ControlKind kind) {

@@ -25,11 +25,10 @@ std::string ErrorText(double relative) {
 
 }  // namespace
 
-QString ResultNote(double area, double exactArea) {
+std::string ResultNote(double area, double exactArea) {
     if (!std::isfinite(exactArea) || exactArea <= 0.0) return {};
     const double relative = std::abs(area - exactArea) / exactArea;
-    return QStringLiteral("精确值（椭圆积分）：%1\n本算法相对误差：%2")
-        .arg(QString::fromStdString(NumberText(exactArea)), QString::fromStdString(ErrorText(relative)));
+    return "精确值（椭圆积分）：" + NumberText(exactArea) + "\n本算法相对误差：" + ErrorText(relative);
 }
 
 }  // namespace ombrix

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/chinese_texts.h"
+#include "window/qt/chinese_texts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "window/chinese_texts.h"
-#include "window/form1.h"
-#include "window/qt_arguments.h"
+#include "window/qt/chinese_texts.h"
+#include "window/qt/form1.h"
+#include "window/qt/qt_arguments.h"
 
 int main(int argc, char* argv[]) {
     ombrix::QtArguments qtArguments(argc, argv);

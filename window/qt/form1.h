@@ -4,6 +4,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <string_view>
+
+#include "window/form1_view.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,10 +15,11 @@ class QPushButton;
 
 namespace ombrix {
 
-// Ombrix's only window: three input rows (label, box, clear button) above the
-// compute button, the result box and the exit button. The controls carry
-// their names (Text1 ... Command5) as object names.
-class Form1 : public QWidget {
+// Ombrix's only window in Qt Widgets: three input rows (label, box, clear
+// button) above the compute button, the result box and the exit button. The
+// controls carry their names (Text1 ... Command5) as object names; what they
+// do is Form1's behaviour (window/commands.h), bound here.
+class Form1 : public QWidget, public Form1View {
     Q_OBJECT
 
 public:
@@ -39,11 +44,16 @@ public:
     // What the exit button does: ExitProgram, unless a test observes it.
     void SetExitAction(std::function<void()> action);
 
+    [[nodiscard]] std::string Text(Box box) const override;
+    void SetText(Box box, std::string_view text) override;
+    void SetResultNote(std::string_view note) override;
+    void ShowErrorReport(const ErrorReport& report) override;
+    void Exit() override;
+
 private:
     void CreateControls();
     void WireEvents();
-    void Command5Click();
-    void ShowResultNote(const QString& note);
+    [[nodiscard]] QLineEdit* BoxOf(Box box) const;
 
     std::function<void()> exitAction_;
 };

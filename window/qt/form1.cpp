@@ -1,26 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
 #include <array>
-#include <optional>
-#include <string>
 
-#include "compute/compute_command.h"
-#include "compute/exact_area.h"
-#include "runtime/float_environment.h"
-#include "runtime/number_text.h"
 #include "window/commands.h"
-#include "window/controls.h"
 #include "window/error_report.h"
 #include "window/form1_layout.h"
-#include "window/result_note.h"
+#include "window/qt/controls.h"
 
 namespace ombrix {
 namespace {
@@ -86,6 +80,9 @@ void Form1::CreateControls() {
         }
         control->setObjectName(FromUtf8(place.name));
         control->setGeometry(PixelRect(place));
+        if (!place.accessibleName.empty()) control->setAccessibleName(FromUtf8(place.accessibleName));
+        if (!place.accessibleDescription.empty())
+            control->setAccessibleDescription(FromUtf8(place.accessibleDescription));
         if (place.kind != ControlKind::Label) {
             if (previous != nullptr) setTabOrder(previous, control);
             previous = control;
@@ -95,52 +92,46 @@ void Form1::CreateControls() {
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Label3->setBuddy(Text3);
-    Text4->setAccessibleName(QStringLiteral("表面积"));
-    // The captions stay as they are; a screen reader learns what each button does.
-    const char* const axes[] = {"a", "b", "c"};
-    for (int row = 1; row <= 3; ++row) {
-        QPushButton* clear = row == 1 ? Command1 : row == 2 ? Command2 : Command3;
-        clear->setAccessibleName(QStringLiteral("清除半轴%1").arg(QLatin1String(axes[row - 1])));
-        clear->setAccessibleDescription(
-            QStringLiteral("把半轴%1和表面积的框清为一个空格").arg(QLatin1String(axes[row - 1])));
-    }
-    Command4->setAccessibleDescription(QStringLiteral("结束程序"));
-    Command5->setAccessibleDescription(QStringLiteral("由三个半轴计算椭球的表面积"));
 }
 
 void Form1::WireEvents() {
-    connect(Command1, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 1); }); });
-    connect(Command2, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 2); }); });
-    connect(Command3, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { ClearRow(*this, 3); }); });
-    connect(Command4, &QPushButton::clicked, this, [this] { exitAction_(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { ReportingErrors(this, [this] { Command5Click(); }); });
+    const std::array<QPushButton*, Form1Buttons> buttons = {Command1, Command2, Command3, Command4, Command5};
+    for (int k = 1; k <= static_cast<int>(buttons.size()); ++k)
+        connect(buttons[static_cast<std::size_t>(k - 1)], &QPushButton::clicked, this,
+                [this, k] { ClickCommand(*this, k); });
     // The note speaks of the area the compute showed: any other change of the
     // result box (a clear, the user's typing) takes it away.
-    connect(Text4, &QLineEdit::textChanged, this, [this] { ShowResultNote({}); });
+    connect(Text4, &QLineEdit::textChanged, this, [this] { SetResultNote({}); });
 }
 
-// RunComputeCommand's text, from the parts it is made of, so that the boxes
-// are read once and the semi-axes serve the exact area too.
-void Form1::Command5Click() {
-    const ClassicFloatEnvironment environment;
-    const std::optional<SemiAxes> axes =
-        ReadSemiAxes(Text1->text().toStdString(), Text2->text().toStdString(), Text3->text().toStdString());
-    if (!axes) {
-        Text4->setText(FromUtf8(InputErrorText));
-        return;
+QLineEdit* Form1::BoxOf(Box box) const {
+    switch (box) {
+    case Box::Text1: return Text1;
+    case Box::Text2: return Text2;
+    case Box::Text3: return Text3;
+    case Box::Text4: return Text4;
     }
-    // Everything that may throw comes before the box is set, so that an error
-    // report never stands beside a new number without its note.
-    const double area = SurfaceArea(*axes);
-    const QString note = ResultNote(area, ExactSurfaceArea(axes->a, axes->b, axes->c));
-    Text4->setText(QString::fromStdString(NumberText(area)));
-    ShowResultNote(note);
+    return Text4;
 }
 
-void Form1::ShowResultNote(const QString& note) {
-    Text4->setToolTip(note);
-    Text4->setAccessibleDescription(note);
+std::string Form1::Text(Box box) const { return BoxOf(box)->text().toStdString(); }
+
+void Form1::SetText(Box box, std::string_view text) { BoxOf(box)->setText(FromUtf8(text)); }
+
+void Form1::SetResultNote(std::string_view note) {
+    Text4->setToolTip(FromUtf8(note));
+    Text4->setAccessibleDescription(FromUtf8(note));
 }
+
+void Form1::ShowErrorReport(const ErrorReport& report) {
+    QMessageBox box(QMessageBox::Critical, FromUtf8(report.title), FromUtf8(report.text), QMessageBox::Ok, this);
+    box.setObjectName("ErrorReport");
+    // The classic report's button, whether or not Qt's translation is installed.
+    box.button(QMessageBox::Ok)->setText(FromUtf8(report.button));
+    box.exec();
+}
+
+void Form1::Exit() { exitAction_(); }
 
 QLineEdit* Form1::InputBox(int k) const {
     switch (k) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/controls.h"
+#include "window/qt/controls.h"
 
 #include <QKeyEvent>
 
 #include <algorithm>
+
+#include "window/commands.h"
 
 namespace ombrix {
 
@@ -29,20 +31,25 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
     const auto isLineEnd = [](QChar c) { return c == u'\n' || c == u'\r'; };
     if (std::none_of(edited.begin(), edited.end(), isLineEnd)) return;
+    const auto firstLine = [](const QString& text) {
+        const QStringView view(text);
+        const std::u16string_view line = FirstLine(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
+        return QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size()));
+    };
 
     // Typing cannot bring a line end: a paste, a drop or an input method put
     // a text in place of the selection, or at the cursor. Take that edit back,
     // which brings back the selection, and insert the first line of the text
     // instead: the box's history then holds one edit, which one undo reverses.
     if (!isUndoAvailable()) {  // nothing to take back: keep the text before the line end
-        setText(edited.left(std::find_if(edited.begin(), edited.end(), isLineEnd) - edited.begin()));
+        setText(firstLine(edited));
         return;
     }
     undo();
     const QString before = text();
     const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
     const QString inserted = edited.mid(start, edited.size() - (before.size() - selectedText().size()));
-    insert(inserted.left(std::find_if(inserted.begin(), inserted.end(), isLineEnd) - inserted.begin()));
+    insert(firstLine(inserted));
 }
 
 }  // namespace ombrix

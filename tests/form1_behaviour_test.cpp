@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1's behaviour without a toolkit, on a view that records what it is
+// asked: what each button does to the boxes, the note, and the reports.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "compute/compute_command.h"
+#include "window/commands.h"
+#include "window/error_report.h"
+#include "window/form1_view.h"
+
+namespace ombrix {
+namespace {
+
+class RecordingView final : public Form1View {
+public:
+    [[nodiscard]] std::string Text(Box box) const override { return boxes[static_cast<std::size_t>(box)]; }
+    void SetText(Box box, std::string_view text) override {
+        boxes[static_cast<std::size_t>(box)] = text;
+        if (box == Box::Text4) note.clear();  // as every front end does
+    }
+    void SetResultNote(std::string_view text) override { note = text; }
+    void ShowErrorReport(const ErrorReport& report) override { reports.push_back(report); }
+    void Exit() override { ++exits; }
+
+    std::array<std::string, 4> boxes;
+    std::string note;
+    std::vector<ErrorReport> reports;
+    int exits = 0;
+};
+
+TEST(Form1Behaviour, EachButtonDoesItsCommand) {
+    RecordingView view;
+    view.boxes = {"3", "2", "1", "old"};
+    ClickCommand(view, 5);
+    EXPECT_EQ(view.boxes[3], RunComputeCommand("3", "2", "1"));
+    EXPECT_EQ(view.note, "精确值（椭圆积分）：48.8821463025821\n本算法相对误差：2.2E-13");
+
+    ClickCommand(view, 2);
+    EXPECT_EQ(view.boxes, (std::array<std::string, 4>{"3", " ", "1", " "}));
+    EXPECT_EQ(view.note, "");
+    ClickCommand(view, 5);
+    EXPECT_EQ(view.boxes[3], InputErrorText);
+    EXPECT_EQ(view.note, "");
+
+    ClickCommand(view, 4);
+    EXPECT_EQ(view.exits, 1);
+    EXPECT_TRUE(view.reports.empty());
+}
+
+// A step that fails leaves every box and the note as they were, and shows
+// the classic report; any exception stops at the click.
+TEST(Form1Behaviour, FailuresAreReportedAndChangeNothing) {
+    RecordingView view;
+    view.boxes = {"1e200", "1", "1", "12.566370614362"};
+    view.note = "note";
+    ClickCommand(view, 5);
+    ASSERT_EQ(view.reports.size(), 1U);
+    EXPECT_EQ(view.reports[0].title, "Ombrix");
+    EXPECT_EQ(view.reports[0].text, "实时错误 '6':\n\n溢出");
+    EXPECT_EQ(view.reports[0].button, "确定");
+    EXPECT_EQ(view.boxes[3], "12.566370614362");
+    EXPECT_EQ(view.note, "note");
+
+    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+        {[] { throw std::bad_alloc(); }, "实时错误 '7':\n\n内存不足"},
+        {[] { throw std::overflow_error("x"); }, "实时错误 '6':\n\n溢出"},
+        {[] { throw std::domain_error("x"); }, "实时错误 '5':\n\n无效的过程调用或参数"},
+        {[] { throw 42; }, "实时错误 '51':\n\n内部错误"},
+    };
+    for (const auto& [work, text] : cases) {
+        ReportingErrors(view, work);
+        EXPECT_EQ(view.reports.back().text, text);
+    }
+}
+
+TEST(Form1Behaviour, APasteKeepsTheFirstLine) {
+    EXPECT_EQ(FirstLine(std::u16string_view(u"3\r\n5")), u"3");
+    EXPECT_EQ(FirstLine(std::wstring_view(L"x\ry")), L"x");
+    EXPECT_EQ(FirstLine(std::string_view("\n8")), "");
+    EXPECT_EQ(FirstLine(std::string_view("12")), "12");
+}
+
+}  // namespace
+}  // namespace ombrix

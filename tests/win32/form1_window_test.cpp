@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Win32 Form1, driven as its users drive it: keys and characters posted
+// to the focused control and taken through the window's own message loop,
+// clicks, pastes from the clipboard, and the error report closed as it
+// appears. Runs on Windows, and under wine.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "compute/compute_command.h"
+#include "window/form1_layout.h"
+#include "window/win32/form1_window.h"
+
+namespace ombrix {
+namespace {
+
+constexpr std::array<const char*, 9> TabOrder = {"Text1",    "Text2",    "Text3",    "Text4",   "Command1",
+                                                 "Command2", "Command3", "Command4", "Command5"};
+
+// The texts of a message box (its static text and its button), and a click
+// on the button: what a user reads and does.
+struct SeenReport {
+    std::wstring title, text, button;
+};
+
+class Form1WindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        (void)CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+
+    void SetUp() override {
+        form_ = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
+        form_->SetExitAction([this] { ++exits_; });
+        form_->Show(SW_SHOWNORMAL);
+        SetForegroundWindow(form_->Handle());
+        Pump();
+    }
+    void TearDown() override {
+        form_.reset();
+        Pump();
+    }
+
+    // Takes every waiting message through the window's message loop.
+    void Pump() {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (form_ != nullptr && form_->PreTranslate(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    void Key(UINT key, bool keypad = false) {
+        const LPARAM repeatAndScan = 1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
+        const LPARAM extended = keypad ? (1L << 24) : 0;
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, repeatAndScan | extended);
+        PostMessageW(GetFocus(), WM_KEYUP, key, repeatAndScan | extended | (3L << 30));
+        Pump();
+    }
+    void Type(const std::wstring& text) {
+        for (const wchar_t c : text) PostMessageW(GetFocus(), WM_CHAR, c, 1);
+        Pump();
+    }
+    void TypeInto(const char* box, const std::wstring& text) {
+        SetFocus(form_->Control(box));
+        SendMessageW(form_->Control(box), EM_SETSEL, 0, -1);
+        Key(VK_DELETE);
+        Type(text);
+    }
+    void Click(const char* button) {
+        SendMessageW(form_->Control(button), BM_CLICK, 0, 0);
+        Pump();
+    }
+    [[nodiscard]] std::string Name(HWND control) const {
+        for (const ControlPlace& place : Form1Controls)
+            if (form_->Control(place.name) == control) return std::string(place.name);
+        return "(none)";
+    }
+    [[nodiscard]] std::string TextOf(const char* box) const {
+        return form_->Text(static_cast<Box>(box[4] - '1'));  // "TextN"
+    }
+
+    // Closes, from the report's own modal loop, every report that appears;
+    // what they said is in reports_.
+    void CloseReports() {
+        closing_ = this;
+        SetTimer(nullptr, 0, 20, CloseShownReports);
+    }
+
+    static BOOL CALLBACK ReadReportControl(HWND child, LPARAM into) {
+        auto* found = reinterpret_cast<std::pair<SeenReport*, HWND*>*>(into);
+        wchar_t kind[16] = {}, text[128] = {};
+        GetClassNameW(child, kind, 16);
+        GetWindowTextW(child, text, 128);
+        if (lstrcmpiW(kind, L"Button") == 0 && IsWindowVisible(child)) {
+            found->first->button = text;
+            *found->second = child;
+        } else if (lstrcmpiW(kind, L"Static") == 0 && text[0] != L'\0') {
+            found->first->text = text;
+        }
+        return TRUE;
+    }
+
+    static BOOL CALLBACK CloseIfReport(HWND window, LPARAM /*unused*/) {
+        wchar_t kind[16] = {};
+        GetClassNameW(window, kind, 16);
+        if (lstrcmpW(kind, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+        SeenReport seen;
+        seen.title.resize(64);
+        seen.title.resize(static_cast<std::size_t>(GetWindowTextW(window, seen.title.data(), 64)));
+        HWND button = nullptr;
+        std::pair<SeenReport*, HWND*> found(&seen, &button);
+        EnumChildWindows(window, ReadReportControl, reinterpret_cast<LPARAM>(&found));
+        closing_->reports_.push_back(seen);
+        if (button != nullptr) PostMessageW(button, BM_CLICK, 0, 0);
+        return TRUE;
+    }
+
+    static void CALLBACK CloseShownReports(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
+        EnumThreadWindows(GetCurrentThreadId(), CloseIfReport, 0);
+    }
+
+    std::unique_ptr<Form1Window> form_;
+    int exits_ = 0;
+    std::vector<SeenReport> reports_;
+    static inline Form1WindowTest* closing_ = nullptr;
+};
+
+TEST_F(Form1WindowTest, WindowAndControlsStandAtTheTablePlaces) {
+    RECT client{};
+    GetClientRect(form_->Handle(), &client);
+    const UINT dpi = GetDpiForWindow(form_->Handle());
+    EXPECT_EQ(client.right, MulDiv(Form1ClientWidth, static_cast<int>(dpi), 1440));
+    EXPECT_EQ(client.bottom, MulDiv(Form1ClientHeight, static_cast<int>(dpi), 1440));
+    wchar_t caption[32] = {};
+    GetWindowTextW(form_->Handle(), caption, 32);
+    EXPECT_STREQ(caption, L"Ombrix计算器");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(form_->Handle(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    for (const ControlPlace& place : Form1Controls) {
+        RECT r{};
+        GetWindowRect(form_->Control(place.name), &r);
+        MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, MulDiv(place.left, static_cast<int>(dpi), 1440)) << place.name;
+        EXPECT_EQ(r.top, MulDiv(place.top, static_cast<int>(dpi), 1440)) << place.name;
+        EXPECT_EQ(r.right - r.left, MulDiv(place.width, static_cast<int>(dpi), 1440)) << place.name;
+        EXPECT_EQ(r.bottom - r.top, MulDiv(place.height, static_cast<int>(dpi), 1440)) << place.name;
+    }
+}
+
+TEST_F(Form1WindowTest, FocusStartsInText1AndTabFollowsTheTable) {
+    for (std::size_t k = 0; k <= TabOrder.size(); ++k) {
+        EXPECT_EQ(Name(GetFocus()), TabOrder[k % TabOrder.size()]) << "after " << k << " tabs";
+        Key(VK_TAB);
+    }
+}
+
+TEST_F(Form1WindowTest, TypedSemiAxesComputeAsOnEveryPlatform) {
+    struct Case {
+        const wchar_t *a, *b, *c;
+        const char *a8, *b8, *c8;
+    };
+    for (const Case& c : {Case{L"3", L"2", L"1", "3", "2", "1"}, Case{L"1", L"1", L"", "1", "1", ""},
+                          Case{L"１", L"2e0", L" 0.5", "１", "2e0", " 0.5"}, Case{L"1", L"-2", L"1", "1", "-2", "1"}}) {
+        TypeInto("Text1", c.a);
+        TypeInto("Text2", c.b);
+        TypeInto("Text3", c.c);
+        Click("Command5");
+        EXPECT_EQ(TextOf("Text4"), RunComputeCommand(c.a8, c.b8, c.c8));
+        EXPECT_EQ(TextOf("Text1"), c.a8);
+    }
+}
+
+// Return and the keypad's Enter click a focused button, as Space does; in a
+// box they do nothing, and no button is a default button.
+TEST_F(Form1WindowTest, EnterClicksAFocusedButtonAndNothingInABox) {
+    TypeInto("Text1", L"3");
+    Key(VK_TAB);
+    Type(L"2");
+    Key(VK_TAB);
+    Type(L"1");
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+        SetFocus(form_->Control(box));
+        Key(VK_RETURN);
+        Key(VK_RETURN, true);
+        Key(VK_ESCAPE);
+    }
+    EXPECT_EQ(TextOf("Text4"), "");
+    EXPECT_EQ(TextOf("Text3"), "1");
+    for (const bool keypad : {false, true}) {
+        SetFocus(form_->Control("Text4"));
+        SendMessageW(form_->Control("Text4"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+        for (int tabs = 0; tabs < 5; ++tabs) Key(VK_TAB);
+        ASSERT_EQ(Name(GetFocus()), "Command5");
+        Key(VK_RETURN, keypad);
+        EXPECT_EQ(TextOf("Text4"), "48.882146302593") << (keypad ? "keypad Enter" : "Return");
+    }
+    SetFocus(form_->Control("Command4"));
+    Key(VK_RETURN, true);
+    Key(VK_SPACE);
+    EXPECT_EQ(exits_, 2);
+    SetFocus(form_->Control("Command2"));
+    Key(VK_RETURN);
+    EXPECT_EQ(TextOf("Text2"), " ");
+    EXPECT_EQ(TextOf("Text4"), " ");
+}
+
+TEST_F(Form1WindowTest, APasteKeepsTheFirstLineAndOneUndoTakesItBack) {
+    const std::wstring pasted = L"3\r\n5";
+    ASSERT_TRUE(OpenClipboard(form_->Handle()));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+
+    TypeInto("Text1", L"12");
+    SendMessageW(form_->Control("Text1"), EM_SETSEL, 1, 1);
+    SendMessageW(form_->Control("Text1"), WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf("Text1"), "132");
+    SendMessageW(form_->Control("Text1"), EM_UNDO, 0, 0);
+    EXPECT_EQ(TextOf("Text1"), "12");
+}
+
+TEST_F(Form1WindowTest, ClearAndExit) {
+    TypeInto("Text1", L"1");
+    TypeInto("Text2", L"2");
+    TypeInto("Text3", L"3");
+    Click("Command5");
+    Click("Command2");
+    EXPECT_EQ(TextOf("Text1"), "1");
+    EXPECT_EQ(TextOf("Text2"), " ");
+    EXPECT_EQ(TextOf("Text3"), "3");
+    EXPECT_EQ(TextOf("Text4"), " ");
+    Click("Command4");
+    EXPECT_EQ(exits_, 1);
+    EXPECT_TRUE(IsWindow(form_->Handle()));
+}
+
+TEST_F(Form1WindowTest, TheNoteFollowsTheResult) {
+    TypeInto("Text1", L"3");
+    TypeInto("Text2", L"2");
+    TypeInto("Text3", L"1");
+    Click("Command5");
+    EXPECT_EQ(form_->ResultNote(), "精确值（椭圆积分）：48.8821463025821\n本算法相对误差：2.2E-13");
+    TypeInto("Text4", L"7");
+    EXPECT_EQ(form_->ResultNote(), "");
+    Click("Command5");
+    Click("Command1");
+    EXPECT_EQ(form_->ResultNote(), "");
+}
+
+TEST_F(Form1WindowTest, AnErrorIsReportedAndTheWindowGoesOn) {
+    TypeInto("Text1", L"1");
+    TypeInto("Text2", L"1");
+    TypeInto("Text3", L"1");
+    Click("Command5");
+    TypeInto("Text1", L"1e200");
+    CloseReports();
+    Click("Command5");
+    ASSERT_EQ(reports_.size(), 1U);
+    EXPECT_EQ(reports_[0].title, L"Ombrix");
+    EXPECT_EQ(reports_[0].text, L"实时错误 '6':\n\n溢出");
+    EXPECT_EQ(reports_[0].button, L"确定");
+    EXPECT_EQ(TextOf("Text4"), "12.566370614362");
+    EXPECT_EQ(TextOf("Text1"), "1e200");
+    TypeInto("Text1", L"2");
+    Click("Command5");
+    EXPECT_EQ(TextOf("Text4"), RunComputeCommand("2", "1", "1"));
+}
+
+// A short seeded session of random typing, tabs, Enter, pastes and clicks:
+// the result box always holds what the commands or the typing left there.
+TEST_F(Form1WindowTest, ARandomSessionKeepsTheBoxesConsistent) {
+    CloseReports();
+    std::mt19937 random(20261209);
+    const std::vector<std::wstring> pieces = {L"1", L"2.5", L"0", L"-1", L"1e200", L"1e-170", L"abc", L"\u00a0", L"&H1F"};
+    for (int step = 0; step < 300; ++step) {
+        const std::size_t reportsBefore = reports_.size();
+        switch (random() % 5) {
+        case 0: TypeInto(TabOrder[random() % 4], pieces[random() % pieces.size()]); break;
+        case 1: Key(VK_TAB); break;
+        case 2: Key(VK_RETURN, random() % 2 == 0); break;
+        default: {
+            const char* button = TabOrder[4 + random() % 5];
+            const std::string a = TextOf("Text1"), b = TextOf("Text2"), c = TextOf("Text3"), before = TextOf("Text4");
+            Click(button);
+            if (std::string(button) == "Command5") {
+                if (reports_.size() == reportsBefore) {
+                    EXPECT_EQ(TextOf("Text4"), RunComputeCommand(a, b, c)) << "step " << step;
+                } else {
+                    EXPECT_EQ(TextOf("Text4"), before) << "step " << step;
+                }
+            }
+        }
+        }
+        ASSERT_TRUE(IsWindow(form_->Handle()));
+    }
+}
+
+}  // namespace
+}  // namespace ombrix

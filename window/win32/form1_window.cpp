@@ -1,0 +1,352 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/win32/form1_window.h"
+
+#include <commctrl.h>
+#include <initguid.h>  // defines the accessibility property GUIDs below
+#include <oleacc.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "window/commands.h"
+#include "window/error_report.h"
+
+namespace ombrix {
+namespace {
+
+constexpr wchar_t WindowClass[] = L"OmbrixForm1";
+constexpr int FirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+std::wstring Wide(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Utf8(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int Scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+int CALLBACK NoteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// A CJK UI face at 9 points: Microsoft YaHei UI, or SimSun where it is missing.
+std::wstring FontFace() {
+    for (const wchar_t* face : {L"Microsoft YaHei UI", L"SimSun"}) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+        bool found = false;
+        HDC screen = GetDC(nullptr);
+        EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+        ReleaseDC(nullptr, screen);
+        if (found) return face;
+    }
+    return L"SimSun";
+}
+
+// The one button of a message box, renamed as it is shown: the classic report
+// reads 确定 on every display language.
+thread_local HHOOK renameHook = nullptr;
+thread_local const wchar_t* buttonCaption = nullptr;
+
+BOOL CALLBACK RenameShownButton(HWND child, LPARAM /*unused*/) {
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    if (lstrcmpiW(kind, L"Button") == 0 && (style & WS_VISIBLE) != 0) SetWindowTextW(child, buttonCaption);
+    return TRUE;
+}
+
+LRESULT CALLBACK RenameButton(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        EnumChildWindows(reinterpret_cast<HWND>(wParam), RenameShownButton, 0);
+        UnhookWindowsHookEx(renameHook);
+        renameHook = nullptr;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A box keeps the first line of a pasted text, as one edit that EM_UNDO takes back.
+LRESULT CALLBACK PasteFirstLine(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message != WM_PASTE) return DefSubclassProc(box, message, wParam, lParam);
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(box)) return 0;
+    std::wstring pasted;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            pasted = text;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    const std::wstring line(FirstLine(std::wstring_view(pasted)));
+    SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+    return 0;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance) : exitAction_(ExitProgram) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = WindowClass;
+    RegisterClassExW(&windowClass);  // fails harmlessly for a second window
+
+    const UINT dpi = GetDpiForSystem();
+    RECT frame{0, 0, Scaled(Form1ClientWidth, dpi), Scaled(Form1ClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, dpi);
+    CreateWindowExW(0, WindowClass, Wide(Form1Caption).c_str(), WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    CreateControls(instance);
+    DescribeControls();
+    LayOut(GetDpiForWindow(window_));
+}
+
+Form1Window::~Form1Window() {
+    if (accessibility_ != nullptr) accessibility_->Release();
+    if (window_ != nullptr) {
+        endsLoop_ = false;
+        DestroyWindow(window_);
+    }
+    if (font_ != nullptr) DeleteObject(font_);
+}
+
+void Form1Window::CreateControls(HINSTANCE instance) {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
+        const ControlPlace& place = Form1Controls[k];
+        const wchar_t* kind = L"STATIC";
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD extended = 0;
+        switch (place.kind) {
+        case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+        case ControlKind::TextBox:
+            kind = L"EDIT";
+            style |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+            extended = WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::Button:
+            kind = L"BUTTON";
+            style |= WS_TABSTOP | BS_PUSHBUTTON;  // never BS_DEFPUSHBUTTON: no default button
+            break;
+        }
+        // Created in tab order: the focus follows the order of creation.
+        controls_[k] = CreateWindowExW(extended, kind, Wide(place.caption).c_str(), style, 0, 0, 0, 0, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + k)), instance,
+                                       nullptr);
+        if (place.kind == ControlKind::TextBox) SetWindowSubclass(controls_[k], PasteFirstLine, 0, 0);
+    }
+    // The boxes cover the strip of Label2 and Label3 that reaches under them.
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
+        if (Form1Controls[k].kind == ControlKind::Label)
+            SetWindowPos(controls_[k], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
+                               nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
+    tool.lpszText = note_.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);  // two lines
+}
+
+// What a screen reader says beyond the captions, through the accessibility
+// properties that Windows keeps for a window.
+void Form1Window::DescribeControls() {
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&accessibility_)))) {
+        accessibility_ = nullptr;
+        return;
+    }
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
+        const ControlPlace& place = Form1Controls[k];
+        if (!place.accessibleName.empty())
+            accessibility_->SetHwndPropStr(controls_[k], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_NAME, Wide(place.accessibleName).c_str());
+        if (!place.accessibleDescription.empty())
+            accessibility_->SetHwndPropStr(controls_[k], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_DESCRIPTION, Wide(place.accessibleDescription).c_str());
+    }
+}
+
+void Form1Window::LayOut(UINT dpi) {
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = CreateFontW(-MulDiv(9, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
+        const ControlPlace& place = Form1Controls[k];
+        SetWindowPos(controls_[k], nullptr, Scaled(place.left, dpi), Scaled(place.top, dpi), Scaled(place.width, dpi),
+                     Scaled(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+}
+
+void Form1Window::Show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(BoxOf(Box::Text1));
+}
+
+HWND Form1Window::Control(std::string_view name) const {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
+        if (Form1Controls[k].name == name) return controls_[k];
+    return nullptr;
+}
+
+HWND Form1Window::BoxOf(Box box) const {
+    switch (box) {
+    case Box::Text1: return Control("Text1");
+    case Box::Text2: return Control("Text2");
+    case Box::Text3: return Control("Text3");
+    case Box::Text4: return Control("Text4");
+    }
+    return Control("Text4");
+}
+
+int Form1Window::CommandOf(HWND control) const {
+    constexpr std::array<std::string_view, 5> commands = {"Command1", "Command2", "Command3", "Command4", "Command5"};
+    for (std::size_t k = 0; k < commands.size(); ++k)
+        if (control != nullptr && control == Control(commands[k])) return static_cast<int>(k) + 1;
+    return 0;
+}
+
+bool Form1Window::PreTranslate(MSG& message) {
+    if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        // Not the dialog manager's Enter, which would click a default button
+        // (there is none) or send IDOK: the focused button is clicked, and
+        // in a box nothing happens.
+        if (CommandOf(message.hwnd) != 0) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+std::string Form1Window::Text(Box box) const { return Utf8(WindowText(BoxOf(box))); }
+
+void Form1Window::SetText(Box box, std::string_view text) {
+    if (box == Box::Text4) SetResultNote({});
+    SetWindowTextW(BoxOf(box), Wide(text).c_str());
+}
+
+void Form1Window::SetResultNote(std::string_view note) {
+    note_ = Wide(note);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
+    tool.lpszText = note_.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (accessibility_ != nullptr) {
+        if (note_.empty()) {
+            const MSAAPROPID description = PROPID_ACC_DESCRIPTION;
+            accessibility_->ClearHwndProps(BoxOf(Box::Text4), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           &description, 1);
+        } else {
+            accessibility_->SetHwndPropStr(BoxOf(Box::Text4), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_DESCRIPTION, note_.c_str());
+        }
+    }
+}
+
+std::string Form1Window::ResultNote() const {
+    std::vector<wchar_t> text(1024, L'\0');
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    return Utf8(text.data());
+}
+
+void Form1Window::ShowErrorReport(const ErrorReport& report) {
+    const std::wstring button = Wide(report.button);
+    buttonCaption = button.c_str();
+    renameHook = SetWindowsHookExW(WH_CBT, RenameButton, nullptr, GetCurrentThreadId());
+    MessageBoxW(window_, Wide(report.text).c_str(), Wide(report.title).c_str(), MB_OK | MB_ICONERROR);
+    if (renameHook != nullptr) UnhookWindowsHookEx(renameHook);
+    renameHook = nullptr;
+}
+
+void Form1Window::Exit() { exitAction_(); }
+
+LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form != nullptr ? form->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const auto control = reinterpret_cast<HWND>(lParam);
+        if (HIWORD(wParam) == BN_CLICKED && CommandOf(control) != 0) {
+            ClickCommand(*this, CommandOf(control));
+        } else if (HIWORD(wParam) == EN_CHANGE && control == BoxOf(Box::Text4) && !note_.empty()) {
+            SetResultNote({});  // the user's typing: the note no longer speaks of the box
+        }
+        return 0;  // IDOK and IDCANCEL from the dialog keys do nothing
+    }
+    case WM_DPICHANGED: {
+        LayOut(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        if (endsLoop_) PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        const HWND window = window_;
+        window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+int RunMessageLoop(Form1Window& form) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace ombrix

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "window/form1_layout.h"
+#include "window/form1_view.h"
+
+struct IAccPropServices;
+
+namespace ombrix {
+
+// Ombrix's only window on the Win32 API: the classic controls of USER32 and
+// COMCTL32 at the layout table's places, in twips scaled by the window's DPI.
+// What they do is Form1's behaviour (window/commands.h), bound here.
+class Form1Window final : public Form1View {
+public:
+    // Creates the window with its controls, not yet shown.
+    explicit Form1Window(HINSTANCE instance);
+    ~Form1Window() override;
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    // Shows the window and puts the focus in Text1.
+    void Show(int showCommand);
+    // Ends the thread's message loop when the window is destroyed (closed).
+    void EndLoopWhenDestroyed() { endsLoop_ = true; }
+    // What the exit button does: ExitProgram, unless a test observes it.
+    void SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
+
+    [[nodiscard]] HWND Handle() const { return window_; }
+    // The control of the layout table's entry `name` ("Text1", "Command5", ...).
+    [[nodiscard]] HWND Control(std::string_view name) const;
+    // The note that Text4's tooltip shows.
+    [[nodiscard]] std::string ResultNote() const;
+
+    // Takes one message of the thread's loop before it is dispatched: Return
+    // (the keypad's Enter too) clicks a focused button and does nothing in a
+    // box, and the dialog keys (Tab) move the focus. True where the message
+    // was handled; otherwise the loop translates and dispatches it.
+    bool PreTranslate(MSG& message);
+
+    [[nodiscard]] std::string Text(Box box) const override;
+    void SetText(Box box, std::string_view text) override;
+    void SetResultNote(std::string_view note) override;
+    void ShowErrorReport(const ErrorReport& report) override;
+    void Exit() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(HINSTANCE instance);
+    void DescribeControls();
+    void LayOut(UINT dpi);
+    [[nodiscard]] HWND BoxOf(Box box) const;
+    [[nodiscard]] int CommandOf(HWND control) const;  // 1 to 5, or 0
+
+    HWND window_ = nullptr;
+    std::array<HWND, Form1Controls.size()> controls_{};
+    HWND tooltip_ = nullptr;
+    HFONT font_ = nullptr;
+    std::wstring note_;
+    IAccPropServices* accessibility_ = nullptr;
+    std::function<void()> exitAction_;
+    bool endsLoop_ = false;
+};
+
+// Runs the thread's message loop for the window until it ends; returns the
+// exit code of WM_QUIT.
+int RunMessageLoop(Form1Window& form);
+
+}  // namespace ombrix

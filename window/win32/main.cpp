@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Ombrix.exe: the window, on the Win32 API. The command line is ignored.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "window/win32/form1_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int showCommand) {
+    // The accessibility properties are COM objects of this thread.
+    (void)CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    ombrix::Form1Window form(instance);
+    form.EndLoopWhenDestroyed();
+    form.Show(showCommand);
+    const int status = ombrix::RunMessageLoop(form);
+    CoUninitialize();
+    return status;
+}

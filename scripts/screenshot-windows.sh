@@ -18,7 +18,7 @@ trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 sleep 1
 openbox >/dev/null 2>&1 &
 sleep 1
-"$wine" build/windows-x64/window/win32/Ombrix.exe &
+"$wine" build/windows-x64/window/Ombrix.exe &
 window=$(xdotool search --sync --onlyvisible --name 'Ombrix' | head -n 1)
 xdotool windowmove "$window" 40 40
 xdotool windowactivate --sync "$window" 2>/dev/null || true

@@ -12,13 +12,12 @@ scripts/install-deps.sh windows
 
 for preset in windows-x64 windows-x86; do
     cmake --workflow --preset "$preset" >"build/$preset.log" 2>&1 || { tail -40 "build/$preset.log"; exit 1; }
-    exe=build/$preset/window/win32/Ombrix.exe
     echo "$preset: $(stat -c %s build/$preset/Ombrix-*-$preset.zip) bytes in $(basename build/$preset/Ombrix-*-$preset.zip)"
 done
 
 # Only the DLLs every Windows 10 and 11 has; the icon, the version record and
 # the manifest as resources.
-exe=build/windows-x64/window/win32/Ombrix.exe
+exe=build/windows-x64/window/Ombrix.exe
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
 echo "Ombrix.exe imports: $(echo $dlls)"
 for dll in $dlls; do

@@ -22,10 +22,10 @@
 
 #include "compute/compute_command.h"
 #include "tests/modal_closer.h"
-#include "window/qt/chinese_texts.h"
 #include "window/error_report.h"
-#include "window/qt/form1.h"
 #include "window/form1_layout.h"
+#include "window/qt/chinese_texts.h"
+#include "window/qt/form1.h"
 
 using namespace ombrix;
 

@@ -37,7 +37,8 @@ void ClearRow(Form1View& view, int k) {
 
 void Command5Click(Form1View& view) {
     const ClassicFloatEnvironment environment;
-    const std::optional<SemiAxes> axes = ReadSemiAxes(view.Text(Box::Text1), view.Text(Box::Text2), view.Text(Box::Text3));
+    const std::optional<SemiAxes> axes =
+        ReadSemiAxes(view.Text(Box::Text1), view.Text(Box::Text2), view.Text(Box::Text3));
     if (!axes) {
         view.SetText(Box::Text4, InputErrorText);
         return;

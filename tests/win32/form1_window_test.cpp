@@ -3,7 +3,8 @@
 // to the focused control and taken through the window's own message loop,
 // clicks, pastes from the clipboard, and the error report closed as it
 // appears. Runs on Windows, and under wine.
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers need it
+
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -287,7 +288,8 @@ TEST_F(Form1WindowTest, AnErrorIsReportedAndTheWindowGoesOn) {
 TEST_F(Form1WindowTest, ARandomSessionKeepsTheBoxesConsistent) {
     CloseReports();
     std::mt19937 random(20261209);
-    const std::vector<std::wstring> pieces = {L"1", L"2.5", L"0", L"-1", L"1e200", L"1e-170", L"abc", L"\u00a0", L"&H1F"};
+    const std::vector<std::wstring> pieces = {L"1",      L"2.5", L"0",      L"-1",  L"1e200",
+                                              L"1e-170", L"abc", L"\u00a0", L"&H1F"};
     for (int step = 0; step < 300; ++step) {
         const std::size_t reportsBefore = reports_.size();
         switch (random() % 5) {

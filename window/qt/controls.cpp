@@ -33,7 +33,8 @@ void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
     if (std::none_of(edited.begin(), edited.end(), isLineEnd)) return;
     const auto firstLine = [](const QString& text) {
         const QStringView view(text);
-        const std::u16string_view line = FirstLine(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
+        const std::u16string_view line =
+            FirstLine(std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size())));
         return QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size()));
     };
 

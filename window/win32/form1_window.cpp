@@ -66,13 +66,13 @@ std::wstring FontFace() {
 // The one button of a message box, renamed as it is shown: the classic report
 // reads 确定 on every display language.
 thread_local HHOOK renameHook = nullptr;
-thread_local const wchar_t* buttonCaption = nullptr;
+thread_local std::wstring buttonCaption;
 
 BOOL CALLBACK RenameShownButton(HWND child, LPARAM /*unused*/) {
     wchar_t kind[16] = {};
     GetClassNameW(child, kind, 16);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
-    if (lstrcmpiW(kind, L"Button") == 0 && (style & WS_VISIBLE) != 0) SetWindowTextW(child, buttonCaption);
+    if (lstrcmpiW(kind, L"Button") == 0 && (style & WS_VISIBLE) != 0) SetWindowTextW(child, buttonCaption.c_str());
     return TRUE;
 }
 
@@ -153,9 +153,9 @@ void Form1Window::CreateControls(HINSTANCE instance) {
             break;
         }
         // Created in tab order: the focus follows the order of creation.
-        controls_[k] = CreateWindowExW(extended, kind, Wide(place.caption).c_str(), style, 0, 0, 0, 0, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + k)), instance,
-                                       nullptr);
+        controls_[k] =
+            CreateWindowExW(extended, kind, Wide(place.caption).c_str(), style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + k)), instance, nullptr);
         if (place.kind == ControlKind::TextBox) SetWindowSubclass(controls_[k], PasteFirstLine, 0, 0);
     }
     // The boxes cover the strip of Label2 and Label3 that reaches under them.
@@ -163,9 +163,9 @@ void Form1Window::CreateControls(HINSTANCE instance) {
         if (Form1Controls[k].kind == ControlKind::Label)
             SetWindowPos(controls_[k], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
-                               nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -197,9 +197,9 @@ void Form1Window::DescribeControls() {
 
 void Form1Window::LayOut(UINT dpi) {
     if (font_ != nullptr) DeleteObject(font_);
-    font_ = CreateFontW(-MulDiv(9, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());
+    font_ = CreateFontW(-MulDiv(9, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        FontFace().c_str());
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
         SetWindowPos(controls_[k], nullptr, Scaled(place.left, dpi), Scaled(place.top, dpi), Scaled(place.width, dpi),
@@ -288,8 +288,7 @@ std::string Form1Window::ResultNote() const {
 }
 
 void Form1Window::ShowErrorReport(const ErrorReport& report) {
-    const std::wstring button = Wide(report.button);
-    buttonCaption = button.c_str();
+    buttonCaption = Wide(report.button);
     renameHook = SetWindowsHookExW(WH_CBT, RenameButton, nullptr, GetCurrentThreadId());
     MessageBoxW(window_, Wide(report.text).c_str(), Wide(report.title).c_str(), MB_OK | MB_ICONERROR);
     if (renameHook != nullptr) UnhookWindowsHookEx(renameHook);

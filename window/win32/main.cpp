@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ombrix.exe: the window, on the Win32 API. The command line is ignored.
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers need it
+
 #include <commctrl.h>
 #include <objbase.h>
 

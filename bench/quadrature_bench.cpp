@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
 #include "compute/compute_command.h"
@@ -25,13 +26,6 @@ void BM_ReferenceQuadrature(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferenceQuadrature)->Unit(benchmark::kMillisecond);
 
-// The bound: 1,002,001 square roots at the widest vector width, one core.
-void BM_SqrtBound(benchmark::State& state) {
-    state.SetLabel(SqrtBoundWidth());
-    for (auto _ : state) benchmark::DoNotOptimize(SqrtBound());
-}
-BENCHMARK(BM_SqrtBound)->Unit(benchmark::kMillisecond);
-
 // 1,002,001 dependent additions, each waiting for the one before: the floor
 // of a quadrature that adds its terms one after another.
 void BM_SerialSumFloor(benchmark::State& state) {
@@ -45,10 +39,11 @@ void BM_SerialSumFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_SerialSumFloor)->Unit(benchmark::kMillisecond);
 
-void BM_RunComputeCommand(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(RunComputeCommand("3", "2", "1"));
+// What a click computes: the area, the exact area, their texts and the note.
+void BM_Compute(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(Compute("3", "2", "1"));
 }
-BENCHMARK(BM_RunComputeCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond);
 
 void BM_QuadraturePath(benchmark::State& state) {
     const auto path = static_cast<QuadraturePath>(state.range(0));
@@ -56,12 +51,24 @@ void BM_QuadraturePath(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(SurfaceQuadratureOn(path, 3, 2, 1));
 }
 
+// The bound: 1,002,001 square roots at the path's vector width, one core.
+void BM_SqrtBound(benchmark::State& state) {
+    const auto path = static_cast<QuadraturePath>(state.range(0));
+    state.SetLabel(QuadraturePathName(path));
+    for (auto _ : state) benchmark::DoNotOptimize(SqrtBound(path));
+}
+
+// Each path the processor has, beside the bound at its own width.
 void RegisterPaths() {
-    for (const QuadraturePath path : SupportedQuadraturePaths())
-        benchmark::RegisterBenchmark((std::string("BM_QuadraturePath/") + QuadraturePathName(path)).c_str(),
-                                     BM_QuadraturePath)
+    for (const QuadraturePath path : SupportedQuadraturePaths()) {
+        const std::string name = QuadraturePathName(path);
+        benchmark::RegisterBenchmark(("BM_QuadraturePath/" + name).c_str(), BM_QuadraturePath)
             ->Arg(static_cast<int>(path))
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_SqrtBound/" + name).c_str(), BM_SqrtBound)
+            ->Arg(static_cast<int>(path))
+            ->Unit(benchmark::kMillisecond);
+    }
 }
 
 }  // namespace

@@ -47,20 +47,13 @@ const Operands& TheOperands() {
 
 }  // namespace
 
-double SqrtBound() {
+double SqrtBound(QuadraturePath path) {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    if (__builtin_cpu_supports("avx512f")) return RootsAvx512(TheOperands().values);
-    if (__builtin_cpu_supports("avx2")) return RootsAvx2(TheOperands().values);
+    if (path == QuadraturePath::Avx512 && __builtin_cpu_supports("avx512f")) return RootsAvx512(TheOperands().values);
+    if (path == QuadraturePath::Avx2 && __builtin_cpu_supports("avx2")) return RootsAvx2(TheOperands().values);
 #endif
+    (void)path;
     return RootsBaseline(TheOperands().values);
-}
-
-const char* SqrtBoundWidth() {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    if (__builtin_cpu_supports("avx512f")) return "avx512";
-    if (__builtin_cpu_supports("avx2")) return "avx2";
-#endif
-    return "baseline";
 }
 
 }  // namespace ombrix

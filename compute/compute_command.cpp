@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compute/compute_command.h"
 
+#include "compute/exact_area.h"
 #include "compute/literals.h"
+#include "compute/result_note.h"
 #include "compute/surface_quadrature.h"
 #include "runtime/checked_math.h"
 #include "runtime/float_environment.h"
@@ -25,11 +27,17 @@ double SurfaceArea(const SemiAxes& axes) {
     return SurfaceQuadrature(axes.a, axes.b, axes.c);
 }
 
-std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3) {
+ComputeResult Compute(std::string_view text1, std::string_view text2, std::string_view text3) {
     const ClassicFloatEnvironment environment;
     const std::optional<SemiAxes> axes = ReadSemiAxes(text1, text2, text3);
-    if (!axes) return std::string(InputErrorText);
-    return NumberText(SurfaceArea(*axes));
+    if (!axes) return {std::string(InputErrorText), {}};
+    const double area = SurfaceArea(*axes);
+    const double exactArea = ExactSurfaceArea(axes->a, axes->b, axes->c);
+    return {NumberText(area), ResultNote(area, exactArea), area, exactArea};
+}
+
+std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3) {
+    return Compute(text1, text2, text3).text;
 }
 
 }  // namespace ombrix

@@ -31,9 +31,23 @@ std::optional<SemiAxes> ReadSemiAxes(std::string_view text1, std::string_view te
 // overflows or divides by zero.
 double SurfaceArea(const SemiAxes& axes);
 
-// The compute command: the surface area of the semi-axes read from the three
-// box texts, as text, or InputErrorText. Raises RuntimeError as ReadSemiAxes
-// and SurfaceArea do. Keeps no state between calls.
+// What a compute leaves in the result box Text4: the area's text form or
+// InputErrorText, and the note beside it (ResultNote), empty with the input
+// error; with the area and the exact area that they give, 0 with the error.
+struct ComputeResult {
+    std::string text;
+    std::string note;
+    double area = 0.0;
+    double exactArea = 0.0;
+};
+
+// The compute command as the window runs it: reads the semi-axes from the
+// three box texts, computes the area and the exact area, and gives what Text4
+// shows. Raises RuntimeError as ReadSemiAxes and SurfaceArea do, before any
+// of it is given. Keeps no state between calls.
+ComputeResult Compute(std::string_view text1, std::string_view text2, std::string_view text3);
+
+// The text part of Compute: the area as text, or InputErrorText.
 std::string RunComputeCommand(std::string_view text1, std::string_view text2, std::string_view text3);
 
 }  // namespace ombrix

@@ -4,7 +4,13 @@
 #include <cmath>
 
 #ifdef OMBRIX_X86_PATHS
+// GCC 12's _mm512_sqrt_pd hands its unused pass-through operand an undefined
+// vector on purpose, which -Wuninitialized reports in the header (GCC bug
+// 105593, mended in GCC 13).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
+#pragma GCC diagnostic pop
 #endif
 
 #include "compute/binade_sum.h"
@@ -60,7 +66,7 @@ static_assert(alignof(NodeTable) >= 64);
     __mmask8 ties = 0;
     for (int j = 0; j < PaddedNodes; j += NodeBlock) {
         const __m512d s = _mm512_add_pd(one, _mm512_mul_pd(rowM, _mm512_loadu_pd(n.cosineSquared.data() + j)));
-        const __m512d f = _mm512_mul_pd(_mm512_loadu_pd(n.cosine.data() + j), _mm512_maskz_sqrt_pd(0xFF, s));
+        const __m512d f = _mm512_mul_pd(_mm512_loadu_pd(n.cosine.data() + j), _mm512_sqrt_pd(s));
         const __m512d t = _mm512_mul_pd(_mm512_loadu_pd(w + j), f);
         _mm512_store_pd(terms + j, t);
         const __m512d x = _mm512_mul_pd(t, perValue);

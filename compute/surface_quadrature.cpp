@@ -65,17 +65,23 @@ std::vector<QuadraturePath> SupportedQuadraturePaths() {
     return paths;
 }
 
-// The square roots bound the row kernel, and the widest registers take the
-// most of them at a time: measured with ombrix_bench's BM_QuadraturePath,
-// AVX-512 took 0.60 ms against AVX2's 0.65 ms on an AMD EPYC (Zen 5). On an
-// Intel Xeon at 2.1 GHz the 512-bit registers lowered the clock and AVX-512
-// was the slower, 1.38 ms against 1.23 ms, so Intel processors take AVX2.
+QuadraturePath PreferredQuadraturePath(const ProcessorFeatures& processor) {
+    // The square roots bound the row kernel, and the widest registers take the
+    // most of them at a time, except on Intel processors, where the 512-bit
+    // registers lower the clock and AVX-512 has measured the slower path
+    // (docs/performance.md).
+    if (processor.avx512 && !processor.intel) return QuadraturePath::Avx512;
+    if (processor.avx2) return QuadraturePath::Avx2;
+    return QuadraturePath::Baseline;
+}
+
 QuadraturePath FastestQuadraturePath() {
 #ifdef OMBRIX_X86_PATHS
-    if (__builtin_cpu_supports("avx512f") && !__builtin_cpu_is("intel")) return QuadraturePath::Avx512;
-    if (__builtin_cpu_supports("avx2")) return QuadraturePath::Avx2;
-#endif
+    return PreferredQuadraturePath(
+        {__builtin_cpu_supports("avx2") != 0, __builtin_cpu_supports("avx512f") != 0, __builtin_cpu_is("intel") != 0});
+#else
     return QuadraturePath::Baseline;
+#endif
 }
 
 const char* QuadraturePathName(QuadraturePath path) {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The compute command on any three texts: a number text, the input error
-// text, or RuntimeError; never a NaN or infinity text; the same answer twice.
+// The compute, as the window runs it, on any three texts: a number text with
+// its note, the input error text without one, or RuntimeError; never a NaN or
+// infinity text; the same answer twice.
 // The input is split into the three texts at the first two 0xFF bytes.
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,11 +13,11 @@
 
 namespace {
 
-std::string Answer(std::string_view a, std::string_view b, std::string_view c) {
+ombrix::ComputeResult Answer(std::string_view a, std::string_view b, std::string_view c) {
     try {
-        return ombrix::RunComputeCommand(a, b, c);
+        return ombrix::Compute(a, b, c);
     } catch (const ombrix::RuntimeError& error) {
-        return "error " + std::to_string(error.number());
+        return {"error " + std::to_string(error.number()), {}};
     }
 }
 
@@ -56,8 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
     }
     parts[2] = input;
-    const std::string first = Answer(parts[0], parts[1], parts[2]);
-    if (first != ombrix::InputErrorText && first.rfind("error ", 0) != 0 && !IsAreaText(first)) std::abort();
-    if (Answer(parts[0], parts[1], parts[2]) != first) std::abort();
+    const ombrix::ComputeResult first = Answer(parts[0], parts[1], parts[2]);
+    const bool area = IsAreaText(first.text);
+    if (!area && first.text != ombrix::InputErrorText && first.text.rfind("error ", 0) != 0) std::abort();
+    // A note speaks of an area: the exact one, positive and finite.
+    if (!first.note.empty() && (!area || first.note.find('\n') == std::string::npos)) std::abort();
+    if (area && first.note.empty() && std::isfinite(first.exactArea) && first.exactArea > 0.0) std::abort();
+    const ombrix::ComputeResult second = Answer(parts[0], parts[1], parts[2]);
+    if (second.text != first.text || second.note != first.note) std::abort();
     return 0;
 }

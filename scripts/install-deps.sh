@@ -16,13 +16,14 @@ test_packages=(
     "${run_packages[@]}"
     libgtest-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 python3-mpmath
+    xvfb xdotool x11-utils python3-xlib
     clang libclang-rt-dev clang-format clang-tidy cppcheck
 )
 platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-dev libboost-dev
     clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user)
 windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei)
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 
 case ${1:-} in

@@ -30,8 +30,8 @@ TEST(CheckedMath, RaisesTheClassicErrorNumbers) {
 }
 
 TEST(CheckedMath, GivesTheRoundedResultOtherwise) {
-    EXPECT_EQ(Add(0.1, 0.2), 0.1 + 0.2);
-    EXPECT_EQ(Square(1e-200), 0.0);  // underflow is not an error
+    EXPECT_EQ(Add(0.1, 0.2), 0.30000000000000004);  // rounded once, to the nearest double
+    EXPECT_EQ(Square(1e-200), 0.0);                 // underflow is not an error
     EXPECT_EQ(Divide(0.0, 5.0), 0.0);
     EXPECT_EQ(Square(3.0), 9.0);
 }

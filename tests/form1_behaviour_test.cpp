@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "compute/compute_command.h"
 #include "window/commands.h"
 #include "window/error_report.h"
+#include "window/form1_layout.h"
 #include "window/form1_view.h"
 
 namespace ombrix {
@@ -22,36 +22,51 @@ namespace {
 class RecordingView final : public Form1View {
 public:
     [[nodiscard]] std::string Text(Box box) const override { return boxes[static_cast<std::size_t>(box)]; }
-    void SetText(Box box, std::string_view text) override {
-        boxes[static_cast<std::size_t>(box)] = text;
-        if (box == Box::Text4) note.clear();  // as every front end does
-    }
+    void SetText(Box box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
     void SetResultNote(std::string_view text) override { note = text; }
     void ShowErrorReport(const ErrorReport& report) override { reports.push_back(report); }
-    void Exit() override { ++exits; }
 
     std::array<std::string, 4> boxes;
     std::string note;
     std::vector<ErrorReport> reports;
-    int exits = 0;
 };
 
+// Each button runs the command its entry in the table names, and the note
+// goes with every change of Text4: a result's note, or none.
 TEST(Form1Behaviour, EachButtonDoesItsCommand) {
     RecordingView view;
+    int exits = 0;
+    view.SetExitAction([&exits] { ++exits; });
+    const auto click = [&view](const char* name) {
+        for (const ControlPlace& place : Form1Controls)
+            if (place.name == name) ClickCommand(view, *place.command);
+    };
     view.boxes = {"3", "2", "1", "old"};
-    ClickCommand(view, 5);
-    EXPECT_EQ(view.boxes[3], RunComputeCommand("3", "2", "1"));
+    click("Command5");
+    EXPECT_EQ(view.boxes[3], "48.882146302593");
     EXPECT_EQ(view.note, "精确值（椭圆积分）：48.8821463025821\n本算法相对误差：2.2E-13");
+    BoxEdited(view, Box::Text1);
+    EXPECT_NE(view.note, "");
+    BoxEdited(view, Box::Text4);
+    EXPECT_EQ(view.note, "");
 
-    ClickCommand(view, 2);
+    click("Command5");
+    click("Command2");
     EXPECT_EQ(view.boxes, (std::array<std::string, 4>{"3", " ", "1", " "}));
     EXPECT_EQ(view.note, "");
-    ClickCommand(view, 5);
-    EXPECT_EQ(view.boxes[3], InputErrorText);
+    click("Command1");
+    click("Command3");
+    EXPECT_EQ(view.boxes, (std::array<std::string, 4>{" ", " ", " ", " "}));
+    view.boxes = {"1", "1", "0", ""};
+    click("Command5");
+    EXPECT_EQ(view.boxes[3], "6.28318530717958");
+    view.boxes[0] = "-1";
+    click("Command5");
+    EXPECT_EQ(view.boxes[3], "输入错误 ");
     EXPECT_EQ(view.note, "");
 
-    ClickCommand(view, 4);
-    EXPECT_EQ(view.exits, 1);
+    click("Command4");
+    EXPECT_EQ(exits, 1);
     EXPECT_TRUE(view.reports.empty());
 }
 
@@ -61,7 +76,7 @@ TEST(Form1Behaviour, FailuresAreReportedAndChangeNothing) {
     RecordingView view;
     view.boxes = {"1e200", "1", "1", "12.566370614362"};
     view.note = "note";
-    ClickCommand(view, 5);
+    ClickCommand(view, Command::Compute);
     ASSERT_EQ(view.reports.size(), 1U);
     EXPECT_EQ(view.reports[0].title, "Ombrix");
     EXPECT_EQ(view.reports[0].text, "实时错误 '6':\n\n溢出");

@@ -2,7 +2,7 @@
 // A long seeded session of random clicks, keystrokes and pastes on Form1.
 // After every action the result box holds what the program may leave there
 // (empty, one blank, a number, the input error text) or what was typed into
-// it; every compute gives the compute command's answer or its error report;
+// it; every compute gives the oracle's answer or its error report;
 // and the window is still there.
 #include <QApplication>
 #include <QClipboard>
@@ -16,8 +16,9 @@
 
 #include <string>
 
-#include "compute/compute_command.h"
+#include "runtime/runtime_error.h"
 #include "tests/modal_closer.h"
+#include "tests/reference/reference_compute.h"
 #include "window/qt/form1.h"
 
 using namespace ombrix;
@@ -67,8 +68,8 @@ void MonkeyTest::tenThousandRandomActions() {
                 ++computes;
                 std::string expected;
                 try {
-                    expected = RunComputeCommand(form.Text1->text().toStdString(), form.Text2->text().toStdString(),
-                                                 form.Text3->text().toStdString());
+                    expected = ReferenceResultText(form.Text1->text().toStdString(), form.Text2->text().toStdString(),
+                                                   form.Text3->text().toStdString());
                 } catch (const RuntimeError&) {
                     expected = form.Text4->text().toStdString();  // unchanged, after a report
                     ++errors;

@@ -74,5 +74,24 @@ TEST(QuadraturePaths, EveryPathGivesTheOracleBits) {
     }
 }
 
+// AVX-512 lowers an Intel processor's clock: there the quadrature runs on AVX2.
+TEST(QuadraturePaths, TheProcessorChoosesThePath) {
+    struct Choice {
+        ProcessorFeatures processor;
+        QuadraturePath path;
+    };
+    for (const Choice& choice : {
+             Choice{{true, true, false}, QuadraturePath::Avx512},
+             Choice{{true, true, true}, QuadraturePath::Avx2},
+             Choice{{true, false, false}, QuadraturePath::Avx2},
+             Choice{{true, false, true}, QuadraturePath::Avx2},
+             Choice{{false, false, false}, QuadraturePath::Baseline},
+             Choice{{false, false, true}, QuadraturePath::Baseline},
+         }) {
+        const ProcessorFeatures& p = choice.processor;
+        EXPECT_EQ(PreferredQuadraturePath(p), choice.path) << p.avx2 << p.avx512 << p.intel;
+    }
+}
+
 }  // namespace
 }  // namespace ombrix

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,10 @@ enum class Box { Text1, Text2, Text3, Text4 };
 
 // What Form1's behaviour asks of the window that shows it, whatever its
 // toolkit: the texts of the four boxes (UTF-8), the note beside the result,
-// the modal error report and the end of the program. Each front end (Qt,
-// Win32) binds its controls to it. Any change of Text4's text takes its note
-// away; the compute command sets the text first, then the note.
+// the modal error report and the end of the program. Each front end binds its
+// controls to it and does nothing more: the behaviour (window/commands.h)
+// sets Text4's note after every change it makes to Text4, and takes it away
+// when the user edits the box (BoxEdited).
 class Form1View {
 public:
     virtual ~Form1View() = default;
@@ -28,8 +30,16 @@ public:
     virtual void SetResultNote(std::string_view note) = 0;
     // Shows the report as a modal box over the window; returns when it is closed.
     virtual void ShowErrorReport(const ErrorReport& report) = 0;
-    // What the exit button does: ExitProgram, unless a test observes it.
-    virtual void Exit() = 0;
+    // What the exit button does: the exit action, ExitProgram unless a test
+    // set another. A front end whose platform cannot end the program at once
+    // does what comes nearest.
+    virtual void Exit();
+
+    // Lets a test observe the exit button instead of ending the program.
+    void SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
+
+private:
+    std::function<void()> exitAction_;
 };
 
 }  // namespace ombrix

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include <array>
+#include <string_view>
 
 #include "window/commands.h"
 #include "window/error_report.h"
@@ -21,12 +21,12 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A CJK family at 9 points: every caption fits its fixed control size.
 QFont Form1Font() {
+    QStringList families;
+    for (const std::string_view family : Form1FontFamilies) families << FromUtf8(family);
     QFont font;
-    font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei", "SimSun",
-                      "PingFang SC", "Sans Serif"});
-    font.setPointSize(9);
+    font.setFamilies(families);
+    font.setPointSize(Form1FontPoints);
     return font;
 }
 
@@ -43,26 +43,18 @@ QRect PixelRect(const ControlPlace& place) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), exitAction_(ExitProgram) {
+Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName("Form1");
     setWindowTitle(FromUtf8(Form1Caption));
     setFixedSize(TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
     setFont(Form1Font());
     setWindowIcon(Form1Icon());
     CreateControls();
-    WireEvents();
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::CreateControls() {
-    // The layout table holds exactly as many controls of each kind as these
-    // members (checked where the table is defined).
-    const std::array<QLabel**, Form1Labels> labels = {&Label1, &Label2, &Label3};
-    const std::array<QLineEdit**, Form1TextBoxes> boxes = {&Text1, &Text2, &Text3, &Text4};
-    const std::array<QPushButton**, Form1Buttons> buttons = {&Command1, &Command2, &Command3, &Command4, &Command5};
-    std::size_t labelCount = 0, boxCount = 0, buttonCount = 0;
     QWidget* previous = nullptr;
-
     // Created in tab order, so the labels lie beneath the boxes that overlap them.
     for (const ControlPlace& place : Form1Controls) {
         QWidget* control = nullptr;
@@ -70,13 +62,25 @@ void Form1::CreateControls() {
         case ControlKind::Label: {
             auto* label = new QLabel(FromUtf8(place.caption), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            control = *labels[labelCount++] = label;
+            labels_[static_cast<std::size_t>(*place.box)] = label;
+            control = label;
             break;
         }
-        case ControlKind::TextBox: control = *boxes[boxCount++] = new TextBox(this); break;
-        case ControlKind::Button:
-            control = *buttons[buttonCount++] = new CommandButton(FromUtf8(place.caption), this);
+        case ControlKind::TextBox: {
+            auto* box = new TextBox(this);
+            connect(box, &QLineEdit::textEdited, this, [this, which = *place.box] { BoxEdited(*this, which); });
+            boxes_[static_cast<std::size_t>(*place.box)] = box;
+            control = box;
             break;
+        }
+        case ControlKind::Button: {
+            auto* button = new CommandButton(FromUtf8(place.caption), this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, command = *place.command] { ClickCommand(*this, command); });
+            buttons_[static_cast<std::size_t>(*place.command)] = button;
+            control = button;
+            break;
+        }
         }
         control->setObjectName(FromUtf8(place.name));
         control->setGeometry(PixelRect(place));
@@ -88,35 +92,20 @@ void Form1::CreateControls() {
             previous = control;
         }
     }
+    for (std::size_t k = 0; k < labels_.size(); ++k) labels_[k]->setBuddy(boxes_[k]);
 
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text2);
-    Label3->setBuddy(Text3);
+    Text1 = boxes_[0], Text2 = boxes_[1], Text3 = boxes_[2], Text4 = boxes_[3];
+    Label1 = labels_[0], Label2 = labels_[1], Label3 = labels_[2];
+    Command1 = buttons_[static_cast<std::size_t>(Command::ClearRow1)];
+    Command2 = buttons_[static_cast<std::size_t>(Command::ClearRow2)];
+    Command3 = buttons_[static_cast<std::size_t>(Command::ClearRow3)];
+    Command4 = buttons_[static_cast<std::size_t>(Command::Exit)];
+    Command5 = buttons_[static_cast<std::size_t>(Command::Compute)];
 }
 
-void Form1::WireEvents() {
-    const std::array<QPushButton*, Form1Buttons> buttons = {Command1, Command2, Command3, Command4, Command5};
-    for (int k = 1; k <= static_cast<int>(buttons.size()); ++k)
-        connect(buttons[static_cast<std::size_t>(k - 1)], &QPushButton::clicked, this,
-                [this, k] { ClickCommand(*this, k); });
-    // The note speaks of the area the compute showed: any other change of the
-    // result box (a clear, the user's typing) takes it away.
-    connect(Text4, &QLineEdit::textChanged, this, [this] { SetResultNote({}); });
-}
+std::string Form1::Text(Box box) const { return boxes_[static_cast<std::size_t>(box)]->text().toStdString(); }
 
-QLineEdit* Form1::BoxOf(Box box) const {
-    switch (box) {
-    case Box::Text1: return Text1;
-    case Box::Text2: return Text2;
-    case Box::Text3: return Text3;
-    case Box::Text4: return Text4;
-    }
-    return Text4;
-}
-
-std::string Form1::Text(Box box) const { return BoxOf(box)->text().toStdString(); }
-
-void Form1::SetText(Box box, std::string_view text) { BoxOf(box)->setText(FromUtf8(text)); }
+void Form1::SetText(Box box, std::string_view text) { boxes_[static_cast<std::size_t>(box)]->setText(FromUtf8(text)); }
 
 void Form1::SetResultNote(std::string_view note) {
     Text4->setToolTip(FromUtf8(note));
@@ -131,17 +120,6 @@ void Form1::ShowErrorReport(const ErrorReport& report) {
     box.exec();
 }
 
-void Form1::Exit() { exitAction_(); }
-
-QLineEdit* Form1::InputBox(int k) const {
-    switch (k) {
-    case 1: return Text1;
-    case 2: return Text2;
-    case 3: return Text3;
-    default: return nullptr;
-    }
-}
-
-void Form1::SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
+QLineEdit* Form1::InputBox(int k) const { return k >= 1 && k <= 3 ? boxes_[static_cast<std::size_t>(k - 1)] : nullptr; }
 
 }  // namespace ombrix

@@ -3,10 +3,11 @@
 
 #include <QWidget>
 
-#include <functional>
+#include <array>
 #include <string>
 #include <string_view>
 
+#include "window/form1_layout.h"
 #include "window/form1_view.h"
 
 class QLabel;
@@ -41,21 +42,18 @@ public:
     // The input box of row k (1, 2 or 3).
     [[nodiscard]] QLineEdit* InputBox(int k) const;
 
-    // What the exit button does: ExitProgram, unless a test observes it.
-    void SetExitAction(std::function<void()> action);
-
     [[nodiscard]] std::string Text(Box box) const override;
     void SetText(Box box, std::string_view text) override;
     void SetResultNote(std::string_view note) override;
     void ShowErrorReport(const ErrorReport& report) override;
-    void Exit() override;
 
 private:
     void CreateControls();
-    void WireEvents();
-    [[nodiscard]] QLineEdit* BoxOf(Box box) const;
 
-    std::function<void()> exitAction_;
+    // By Box, by the Box a label names, and by Command.
+    std::array<QLineEdit*, Form1TextBoxes> boxes_{};
+    std::array<QLabel*, Form1Labels> labels_{};
+    std::array<QPushButton*, Form1Buttons> buttons_{};
 };
 
 }  // namespace ombrix

@@ -48,19 +48,23 @@ int CALLBACK NoteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/,
     return 0;
 }
 
-// A CJK UI face at 9 points: Microsoft YaHei UI, or SimSun where it is missing.
+// The first of Form1's font faces that this system has.
 std::wstring FontFace() {
-    for (const wchar_t* face : {L"Microsoft YaHei UI", L"SimSun"}) {
+    HDC screen = GetDC(nullptr);
+    std::wstring chosen;
+    for (const std::string_view family : Form1FontFamilies) {
         LOGFONTW wanted{};
         wanted.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+        lstrcpynW(wanted.lfFaceName, Wide(family).c_str(), LF_FACESIZE);
         bool found = false;
-        HDC screen = GetDC(nullptr);
         EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-        ReleaseDC(nullptr, screen);
-        if (found) return face;
+        if (found) {
+            chosen = Wide(family);
+            break;
+        }
     }
-    return L"SimSun";
+    ReleaseDC(nullptr, screen);
+    return chosen.empty() ? L"SimSun" : chosen;
 }
 
 // The one button of a message box, renamed as it is shown: the classic report
@@ -104,7 +108,7 @@ LRESULT CALLBACK PasteFirstLine(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) : exitAction_(ExitProgram) {
+Form1Window::Form1Window(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
@@ -115,14 +119,17 @@ Form1Window::Form1Window(HINSTANCE instance) : exitAction_(ExitProgram) {
     windowClass.lpszClassName = WindowClass;
     RegisterClassExW(&windowClass);  // fails harmlessly for a second window
 
-    const UINT dpi = GetDpiForSystem();
-    RECT frame{0, 0, Scaled(Form1ClientWidth, dpi), Scaled(Form1ClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, dpi);
-    CreateWindowExW(0, WindowClass, Wide(Form1Caption).c_str(), WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, WindowClass, Wide(Form1Caption).c_str(), WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                    nullptr, nullptr, instance, this);
     CreateControls(instance);
     DescribeControls();
-    LayOut(GetDpiForWindow(window_));
+    // The frame is sized for the DPI of the monitor the window is on, as the controls are.
+    const UINT dpi = GetDpiForWindow(window_);
+    LayOut(dpi);
+    RECT frame{0, 0, Scaled(Form1ClientWidth, dpi), Scaled(Form1ClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form1Window::~Form1Window() {
@@ -196,16 +203,18 @@ void Form1Window::DescribeControls() {
 }
 
 void Form1Window::LayOut(UINT dpi) {
-    if (font_ != nullptr) DeleteObject(font_);
-    font_ = CreateFontW(-MulDiv(9, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                        FontFace().c_str());
+    HFONT font = CreateFontW(-MulDiv(Form1FontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
         SetWindowPos(controls_[k], nullptr, Scaled(place.left, dpi), Scaled(place.top, dpi), Scaled(place.width, dpi),
                      Scaled(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
+    // Only now that no control uses it any more.
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = font;
 }
 
 void Form1Window::Show(int showCommand) {
@@ -220,21 +229,13 @@ HWND Form1Window::Control(std::string_view name) const {
     return nullptr;
 }
 
-HWND Form1Window::BoxOf(Box box) const {
-    switch (box) {
-    case Box::Text1: return Control("Text1");
-    case Box::Text2: return Control("Text2");
-    case Box::Text3: return Control("Text3");
-    case Box::Text4: return Control("Text4");
-    }
-    return Control("Text4");
-}
+HWND Form1Window::BoxOf(Box box) const { return controls_[ombrix::PlaceOf(box)]; }
 
-int Form1Window::CommandOf(HWND control) const {
-    constexpr std::array<std::string_view, 5> commands = {"Command1", "Command2", "Command3", "Command4", "Command5"};
-    for (std::size_t k = 0; k < commands.size(); ++k)
-        if (control != nullptr && control == Control(commands[k])) return static_cast<int>(k) + 1;
-    return 0;
+const ControlPlace* Form1Window::EntryOf(HWND control) const {
+    if (control == nullptr || GetParent(control) != window_) return nullptr;
+    const int id = GetDlgCtrlID(control) - FirstControlId;
+    if (id < 0 || id >= static_cast<int>(Form1Controls.size())) return nullptr;
+    return controls_[static_cast<std::size_t>(id)] == control ? &Form1Controls[static_cast<std::size_t>(id)] : nullptr;
 }
 
 bool Form1Window::PreTranslate(MSG& message) {
@@ -243,7 +244,8 @@ bool Form1Window::PreTranslate(MSG& message) {
         // Not the dialog manager's Enter, which would click a default button
         // (there is none) or send IDOK: the focused button is clicked, and
         // in a box nothing happens.
-        if (CommandOf(message.hwnd) != 0) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        const ControlPlace* place = EntryOf(message.hwnd);
+        if (place != nullptr && place->command) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     }
     return IsDialogMessageW(window_, &message) != FALSE;
@@ -252,8 +254,9 @@ bool Form1Window::PreTranslate(MSG& message) {
 std::string Form1Window::Text(Box box) const { return Utf8(WindowText(BoxOf(box))); }
 
 void Form1Window::SetText(Box box, std::string_view text) {
-    if (box == Box::Text4) SetResultNote({});
+    settingText_ = true;  // the EN_CHANGE that follows is not the user's
     SetWindowTextW(BoxOf(box), Wide(text).c_str());
+    settingText_ = false;
 }
 
 void Form1Window::SetResultNote(std::string_view note) {
@@ -295,8 +298,6 @@ void Form1Window::ShowErrorReport(const ErrorReport& report) {
     renameHook = nullptr;
 }
 
-void Form1Window::Exit() { exitAction_(); }
-
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -304,19 +305,20 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return form != nullptr ? form->OnMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form1Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        const auto control = reinterpret_cast<HWND>(lParam);
-        if (HIWORD(wParam) == BN_CLICKED && CommandOf(control) != 0) {
-            ClickCommand(*this, CommandOf(control));
-        } else if (HIWORD(wParam) == EN_CHANGE && control == BoxOf(Box::Text4) && !note_.empty()) {
-            SetResultNote({});  // the user's typing: the note no longer speaks of the box
+        const ControlPlace* place = EntryOf(reinterpret_cast<HWND>(lParam));
+        if (place == nullptr) return 0;  // IDOK and IDCANCEL from the dialog keys do nothing
+        if (HIWORD(wParam) == BN_CLICKED && place->command) {
+            ClickCommand(*this, *place->command);
+        } else if (HIWORD(wParam) == EN_CHANGE && place->kind == ControlKind::TextBox && !settingText_) {
+            BoxEdited(*this, *place->box);
         }
-        return 0;  // IDOK and IDCANCEL from the dialog keys do nothing
+        return 0;
     }
     case WM_DPICHANGED: {
         LayOut(HIWORD(wParam));

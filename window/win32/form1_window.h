@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,9 +29,6 @@ public:
     void Show(int showCommand);
     // Ends the thread's message loop when the window is destroyed (closed).
     void EndLoopWhenDestroyed() { endsLoop_ = true; }
-    // What the exit button does: ExitProgram, unless a test observes it.
-    void SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
-
     [[nodiscard]] HWND Handle() const { return window_; }
     // The control of the layout table's entry `name` ("Text1", "Command5", ...).
     [[nodiscard]] HWND Control(std::string_view name) const;
@@ -49,16 +45,16 @@ public:
     void SetText(Box box, std::string_view text) override;
     void SetResultNote(std::string_view note) override;
     void ShowErrorReport(const ErrorReport& report) override;
-    void Exit() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance);
     void DescribeControls();
     void LayOut(UINT dpi);
     [[nodiscard]] HWND BoxOf(Box box) const;
-    [[nodiscard]] int CommandOf(HWND control) const;  // 1 to 5, or 0
+    // The table's entry for one of the window's controls; null for any other window.
+    [[nodiscard]] const ControlPlace* EntryOf(HWND control) const;
 
     HWND window_ = nullptr;
     std::array<HWND, Form1Controls.size()> controls_{};
@@ -66,8 +62,8 @@ private:
     HFONT font_ = nullptr;
     std::wstring note_;
     IAccPropServices* accessibility_ = nullptr;
-    std::function<void()> exitAction_;
     bool endsLoop_ = false;
+    bool settingText_ = false;
 };
 
 // Runs the thread's message loop for the window until it ends; returns the

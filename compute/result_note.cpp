@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/result_note.h"
+#include "compute/result_note.h"
 
 #include <algorithm>
 #include <array>

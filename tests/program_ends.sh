@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Starts the program that ships on an Xvfb display of its own, as a user
+# would, with Qt options on its command line that it must ignore, and ends it
+# by its exit button, then by the window system's close. Each time the window
+# must be Ombrix's, left to right, and the program must end with status 0.
+#   program_ends.sh PROGRAM
+set -uo pipefail
+program=$1
+python=/usr/bin/python3  # Debian's, with python3-xlib
+for tool in Xvfb xdotool xprop "$python"; do
+    command -v "$tool" >/dev/null || { echo "needs $tool"; exit 77; }
+done
+"$python" -c 'import Xlib' 2>/dev/null || { echo "needs python3-xlib"; exit 77; }
+
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# The window manager's close: WM_DELETE_WINDOW, as the close button sends it.
+close_window() {
+    "$python" - "$1" <<'PYTHON'
+import sys
+from Xlib import X, display, protocol
+d = display.Display()
+window = d.create_resource_object("window", int(sys.argv[1]))
+protocols, delete = d.intern_atom("WM_PROTOCOLS"), d.intern_atom("WM_DELETE_WINDOW")
+window.send_event(protocol.event.ClientMessage(window=window, client_type=protocols,
+                                               data=(32, [delete, X.CurrentTime, 0, 0, 0])))
+d.flush()
+PYTHON
+}
+
+status=0
+for how in exit-button close; do
+    "$program" -qwindowtitle X -reverse -stylesheet none.qss >"$work/$how.log" 2>&1 &
+    pid=$!
+    window=""
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --name '^Ombrix计算器$' 2>/dev/null | head -n 1)
+        [[ -n $window ]] && break
+        sleep 0.1
+    done
+    if [[ -z $window ]]; then
+        echo "$how: no window titled Ombrix计算器"
+        cat "$work/$how.log"
+        kill "$pid" 2>/dev/null
+        status=1
+        continue
+    fi
+    # As the desktop entry's StartupWMClass names it.
+    xprop -id "$window" WM_CLASS | grep -q '"ombrix"' || { echo "$how: WM_CLASS is not ombrix"; status=1; }
+    sleep 0.5
+    if [[ $how == exit-button ]]; then
+        # 退出, Command4, at (3840, 2640) twips: (256, 176) pixels, 49 by 25. Mirrored,
+        # the point would fall on 计算Ombrix.
+        xdotool mousemove --window "$window" 280 188 click 1
+    else
+        close_window "$window"
+    fi
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "$how: the program did not end"
+        kill "$pid"
+        status=1
+        continue
+    fi
+    wait "$pid"
+    code=$?
+    echo "$how: the program ended with status $code"
+    [[ $code -eq 0 ]] || { cat "$work/$how.log"; status=1; }
+done
+exit $status

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/form1_view.h"
+
+#include "window/commands.h"
+
+namespace ombrix {
+
+void Form1View::Exit() {
+    if (exitAction_) {
+        exitAction_();
+    } else {
+        ExitProgram();
+    }
+}
+
+}  // namespace ombrix

@@ -7,7 +7,8 @@
 # Debian mirror, with the suite replaced; copies a clean clone of the
 # committed tree in; runs scripts/run.sh inside it with chroot until the
 # window shows on an Xvfb display of this machine's, then scripts/test.sh.
-# Fails on any failure. Needs root; the root is left in build/fresh/SUITE.
+# Fails on any failure; each wait has a limit of about twice its measured
+# time. Needs root; the root is left in build/fresh/SUITE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 suite=${1:?usage: $0 bookworm|trixie}
@@ -30,11 +31,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# What the root holds beyond the clone, its builds and apt's downloads, in
+# MiB; and what apt downloaded.
+root_size() {
+    (cd "$root" && du -sm --exclude=./root --exclude=./proc --exclude=./sys --exclude=./dev --exclude=./tmp \
+        --exclude=./var/cache/apt . | cut -f1)
+}
+downloads() { du -sm "$root/var/cache/apt/archives" | cut -f1; }
+
 started=$SECONDS
 rm -rf "$root"
 mkdir -p "$root"
 echo "== debootstrap $suite from $mirror"
-debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+timeout 600 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 cat >"$root/etc/apt/sources.list" <<SOURCES
 deb $mirror $suite main
@@ -51,7 +60,8 @@ for dir in proc sys dev dev/pts tmp/.X11-unix; do
     mount --bind "/$dir" "$root/$dir"
     mounts+=("$root/$dir")
 done
-echo "root made in $((SECONDS - started)) s"
+echo "root made in $((SECONDS - started)) s: $(root_size) MiB"
+size_before=$(root_size) downloads_before=$(downloads)
 
 echo "== a clean clone of $(git rev-parse --short HEAD)"
 git clone --quiet --no-hardlinks "file://$PWD" "$root/root/ombrix"
@@ -68,7 +78,7 @@ run_started=$SECONDS
 setsid bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
 window_pid=$!
 window=""
-while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 1800)); do
+while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 400)); do
     sleep 2
     window=$(DISPLAY=$display xdotool search --name 'Ombrix计算器' 2>/dev/null | head -n 1 || true)
 done
@@ -81,13 +91,18 @@ echo "$suite: the window showed $((SECONDS - run_started)) s after the run comma
     "$(DISPLAY=$display xwininfo -id "$window" | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')"
 kill -- -"$window_pid" 2>/dev/null || true
 window_pid=""
+size_run=$(root_size)
+echo "$suite: the run command installed $((size_run - size_before)) MiB ($(($(downloads) - downloads_before)) MiB downloaded)"
+downloads_run=$(downloads)
 
 echo "== scripts/test.sh"
 test_started=$SECONDS
-if ! inside scripts/test.sh >"$root.test.log" 2>&1; then
+if ! timeout 1500 bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/test.sh" \
+    >"$root.test.log" 2>&1; then
     tail -60 "$root.test.log"
     echo "$suite: the test command failed"
     exit 1
 fi
-grep -E 'tests passed|static analysis clean|^fuzz_' "$root.test.log" || true
+grep -E 'tests passed|static analysis clean|^fuzz_|^== ' "$root.test.log" || true
+echo "$suite: the test command installed $(($(root_size) - size_run)) MiB more ($(($(downloads) - downloads_run)) MiB downloaded)"
 echo "$suite: the test command passed in $((SECONDS - test_started)) s; all in $((SECONDS - started)) s"

@@ -26,6 +26,7 @@ for dll in $dlls; do
     *) echo "Ombrix.exe needs $dll, which Windows does not have"; exit 1 ;;
     esac
 done
+scripts/lint.sh win32
 x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.rsrc' || { echo "Ombrix.exe has no resources"; exit 1; }
 strings -el "$exe" | grep -q 'OriginalFilename' || { echo "Ombrix.exe has no version record"; exit 1; }
 grep -q 'PerMonitorV2' "$exe" && grep -q 'Microsoft.Windows.Common-Controls' "$exe" ||
@@ -39,10 +40,10 @@ Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true' EXIT
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
-    "$wine" wineboot --init >/dev/null 2>&1
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1
     for face in "Microsoft YaHei UI" "Microsoft YaHei" SimSun; do
         "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
-    "$wineserver" -w
+    timeout 120 "$wineserver" -w
 fi
 ctest --preset windows-x64

@@ -14,12 +14,19 @@ done
 "$python" -c 'import Xlib' 2>/dev/null || { echo "needs python3-xlib"; exit 77; }
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# A display of its own: a number no other server holds, kept through the
+# clients' comings and goings (-noreset).
+for _ in $(seq 20); do
+    number=$((100 + RANDOM % 800))
+    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] || break
+done
+Xvfb ":$number" -noreset -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+export DISPLAY=:$number
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+xprop -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; cat "$work/xvfb.log"; exit 1; }
 
 # The window manager's close: WM_DELETE_WINDOW, as the close button sends it.
 close_window() {

@@ -45,16 +45,12 @@ void BM_Compute(benchmark::State& state) {
 }
 BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond);
 
-void BM_QuadraturePath(benchmark::State& state) {
-    const auto path = static_cast<QuadraturePath>(state.range(0));
-    state.SetLabel(QuadraturePathName(path));
+void BM_QuadraturePath(benchmark::State& state, QuadraturePath path) {
     for (auto _ : state) benchmark::DoNotOptimize(SurfaceQuadratureOn(path, 3, 2, 1));
 }
 
 // The bound: 1,002,001 square roots at the path's vector width, one core.
-void BM_SqrtBound(benchmark::State& state) {
-    const auto path = static_cast<QuadraturePath>(state.range(0));
-    state.SetLabel(QuadraturePathName(path));
+void BM_SqrtBound(benchmark::State& state, QuadraturePath path) {
     for (auto _ : state) benchmark::DoNotOptimize(SqrtBound(path));
 }
 
@@ -62,11 +58,9 @@ void BM_SqrtBound(benchmark::State& state) {
 void RegisterPaths() {
     for (const QuadraturePath path : SupportedQuadraturePaths()) {
         const std::string name = QuadraturePathName(path);
-        benchmark::RegisterBenchmark(("BM_QuadraturePath/" + name).c_str(), BM_QuadraturePath)
-            ->Arg(static_cast<int>(path))
+        benchmark::RegisterBenchmark(("BM_QuadraturePath/" + name).c_str(), BM_QuadraturePath, path)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_SqrtBound/" + name).c_str(), BM_SqrtBound)
-            ->Arg(static_cast<int>(path))
+        benchmark::RegisterBenchmark(("BM_SqrtBound/" + name).c_str(), BM_SqrtBound, path)
             ->Unit(benchmark::kMillisecond);
     }
 }

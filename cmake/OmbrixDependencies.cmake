@@ -44,6 +44,18 @@ ombrix_header_library(ombrix_fast_float FastFloat::fast_float OMBRIX_FAST_FLOAT_
 ombrix_header_library(ombrix_boost_math Boost::headers OMBRIX_BOOST_INCLUDE_DIR
     boost/math/special_functions/ellint_rg.hpp)
 
+# Boost.Math's errors call the functions of compute/boost_math_errors.h, which
+# raise without formatting a message: Boost's own would format theirs through
+# a stringstream, and bring iostreams and locales into Ombrix.exe. Every file
+# that includes Boost.Math includes that header too.
+target_compile_definitions(ombrix_boost_math INTERFACE
+    BOOST_MATH_DOMAIN_ERROR_POLICY=user_error
+    BOOST_MATH_POLE_ERROR_POLICY=user_error
+    BOOST_MATH_OVERFLOW_ERROR_POLICY=user_error
+    BOOST_MATH_EVALUATION_ERROR_POLICY=user_error
+    BOOST_MATH_ROUNDING_ERROR_POLICY=user_error
+    BOOST_MATH_INDETERMINATE_RESULT_ERROR_POLICY=user_error)
+
 # mingw-w64's 32-bit compiler emulates thread_local, which Boost.Math then
 # takes for a compiler of before C++11 and says so on every file; nothing else
 # changes.

@@ -82,8 +82,10 @@ function(ombrix_target_settings target)
         endif()
         if(MINGW)
             # The C++ runtime, libgcc and winpthread inside each program: it
-            # needs no DLL beyond Windows' own.
-            target_link_options(${target} PRIVATE -static)
+            # needs no DLL beyond Windows' own. Of them, and of Ombrix's own
+            # code, only what the program calls is kept.
+            target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+            target_link_options(${target} PRIVATE -static -Wl,--gc-sections)
         endif()
     elseif(MSVC)
         # Since Visual Studio 2022, /fp:precise keeps every operation apart.

@@ -1,6 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compute/exact_area.h"
 
+#include <version>
+#ifdef __GLIBCXX__
+// Boost.Math 1.74's ellint_rc.hpp includes <iostream> and uses none of it.
+// With GCC 12's libstdc++ that include leaves a static object in the file,
+// whose constructor brings the standard streams and all their locale facets
+// into every program: half of Ombrix.exe. Marking the header as included
+// already keeps it out; anything that used the streams would not compile.
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the library's own guard
+#define _GLIBCXX_IOSTREAM 1
+#endif
+
 #include <boost/math/special_functions/ellint_rg.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
@@ -8,6 +19,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "compute/boost_math_errors.h"
 #include "runtime/float_environment.h"
 
 namespace ombrix {

@@ -5,6 +5,8 @@
 #   install-deps.sh test       to build and run every test, analysis and package check
 #   install-deps.sh platforms  to build and run the core's tests for other platforms
 #   install-deps.sh windows    to build Ombrix.exe and run its tests under wine
+#   install-deps.sh windows32  to run the 32-bit Ombrix.exe's tests too: wine's
+#                              32-bit half, with the i386 architecture added
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
@@ -25,6 +27,7 @@ platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-d
 windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
+windows32_packages=(wine32:i386)
 
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
@@ -32,7 +35,8 @@ test) packages=("${test_packages[@]}") ;;
 platforms) packages=("${platform_packages[@]}") ;;
 windows) packages=("${windows_packages[@]}") ;;
 fresh) packages=("${fresh_packages[@]}") ;;
-*) echo "usage: $0 run|test|platforms|windows|fresh" >&2; exit 2 ;;
+windows32) packages=("${windows32_packages[@]}") ;;
+*) echo "usage: $0 run|test|platforms|windows|windows32|fresh" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -55,5 +59,22 @@ else
     exit 1
 fi
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
+if [[ $1 == windows32 ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    # A mirror in the middle of a sync may refuse its i386 index for a while:
+    # three tries, and where all fail the architecture is taken away again,
+    # so that apt is left as it was found (status 3: not installed).
+    "${as_root[@]}" dpkg --add-architecture i386
+    for try in 1 2 3; do
+        "${as_root[@]}" apt-get update -qq && break
+        if ((try == 3)); then
+            "${as_root[@]}" dpkg --remove-architecture i386
+            "${as_root[@]}" apt-get update -qq || true
+            echo "the i386 package index could not be had: wine32 is not installed" >&2
+            exit 3
+        fi
+        sleep 30
+    done
+else
+    "${as_root[@]}" apt-get update -qq
+fi
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}"

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "compute/boost_math_errors.h"
 #include "compute/node_cosines.h"
 #include "runtime/runtime_error.h"
 

@@ -97,6 +97,33 @@ protected:
             if (form_->Control(place.name) == control) return std::string(place.name);
         return "(none)";
     }
+    static void PutOnClipboard(const std::wstring& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+        SetClipboardData(CF_UNICODETEXT, data);
+        CloseClipboard();
+    }
+
+    // The client area and every control where the table puts them at that DPI.
+    void ExpectThePlacesAt(UINT dpi) const {
+        const auto scaled = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+        RECT client{};
+        GetClientRect(form_->Handle(), &client);
+        EXPECT_EQ(client.right, scaled(Form1ClientWidth));
+        EXPECT_EQ(client.bottom, scaled(Form1ClientHeight));
+        for (const ControlPlace& place : Form1Controls) {
+            RECT r{};
+            GetWindowRect(form_->Control(place.name), &r);
+            MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_EQ(r.left, scaled(place.left)) << place.name;
+            EXPECT_EQ(r.top, scaled(place.top)) << place.name;
+            EXPECT_EQ(r.right - r.left, scaled(place.width)) << place.name;
+            EXPECT_EQ(r.bottom - r.top, scaled(place.height)) << place.name;
+        }
+    }
     [[nodiscard]] std::string TextOf(const char* box) const {
         return form_->Text(static_cast<Box>(box[4] - '1'));  // "TextN"
     }
@@ -148,25 +175,33 @@ protected:
 };
 
 TEST_F(Form1WindowTest, WindowAndControlsStandAtTheTablePlaces) {
-    RECT client{};
-    GetClientRect(form_->Handle(), &client);
-    const UINT dpi = GetDpiForWindow(form_->Handle());
-    EXPECT_EQ(client.right, MulDiv(Form1ClientWidth, static_cast<int>(dpi), 1440));
-    EXPECT_EQ(client.bottom, MulDiv(Form1ClientHeight, static_cast<int>(dpi), 1440));
+    ExpectThePlacesAt(form_->Dpi());
     wchar_t caption[32] = {};
     GetWindowTextW(form_->Handle(), caption, 32);
     EXPECT_STREQ(caption, L"Ombrix计算器");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(form_->Handle(), GWL_STYLE));
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+}
+
+// Moved to a monitor of 144 DPI, the window takes the frame Windows suggests
+// for it and lays its controls and its 9-point font out again for that DPI.
+TEST_F(Form1WindowTest, ADpiChangeLaysTheWindowOutAgain) {
+    RECT frame{}, client{};
+    GetWindowRect(form_->Handle(), &frame);
+    GetClientRect(form_->Handle(), &client);
+    RECT suggested = frame;
+    suggested.right += MulDiv(Form1ClientWidth, 144, 1440) - client.right;
+    suggested.bottom += MulDiv(Form1ClientHeight, 144, 1440) - client.bottom;
+    SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    EXPECT_EQ(form_->Dpi(), 144U);
+    ExpectThePlacesAt(144);
     for (const ControlPlace& place : Form1Controls) {
-        RECT r{};
-        GetWindowRect(form_->Control(place.name), &r);
-        MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, MulDiv(place.left, static_cast<int>(dpi), 1440)) << place.name;
-        EXPECT_EQ(r.top, MulDiv(place.top, static_cast<int>(dpi), 1440)) << place.name;
-        EXPECT_EQ(r.right - r.left, MulDiv(place.width, static_cast<int>(dpi), 1440)) << place.name;
-        EXPECT_EQ(r.bottom - r.top, MulDiv(place.height, static_cast<int>(dpi), 1440)) << place.name;
+        LOGFONTW font{};
+        const auto handle = reinterpret_cast<HFONT>(SendMessageW(form_->Control(place.name), WM_GETFONT, 0, 0));
+        ASSERT_NE(GetObjectW(handle, sizeof font, &font), 0) << place.name;
+        EXPECT_EQ(font.lfHeight, -18) << place.name;  // 9 points of 1/72 inch at 144 DPI
     }
 }
 
@@ -231,21 +266,34 @@ TEST_F(Form1WindowTest, EnterClicksAFocusedButtonAndNothingInABox) {
 }
 
 TEST_F(Form1WindowTest, APasteKeepsTheFirstLineAndOneUndoTakesItBack) {
-    const std::wstring pasted = L"3\r\n5";
-    ASSERT_TRUE(OpenClipboard(form_->Handle()));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-    std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-
+    PutOnClipboard(L"3\r\n5");
     TypeInto("Text1", L"12");
     SendMessageW(form_->Control("Text1"), EM_SETSEL, 1, 1);
     SendMessageW(form_->Control("Text1"), WM_PASTE, 0, 0);
     EXPECT_EQ(TextOf("Text1"), "132");
     SendMessageW(form_->Control("Text1"), EM_UNDO, 0, 0);
     EXPECT_EQ(TextOf("Text1"), "12");
+}
+
+// Ctrl+V as the keyboard gives it: through the system's input queue, the
+// message loop and the box's own handling of the keys.
+TEST_F(Form1WindowTest, CtrlVPastesTheFirstLine) {
+    PutOnClipboard(L"3\r\n5");
+    TypeInto("Text1", L"12");
+    SendMessageW(form_->Control("Text1"), EM_SETSEL, 1, 1);
+    INPUT keys[4] = {};
+    const WORD pressed[4] = {VK_CONTROL, 'V', 'V', VK_CONTROL};
+    for (int k = 0; k < 4; ++k) {
+        keys[k].type = INPUT_KEYBOARD;
+        keys[k].ki.wVk = pressed[k];
+        keys[k].ki.dwFlags = k < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4U);
+    for (int wait = 0; wait < 40 && TextOf("Text1") == "12"; ++wait) {
+        Sleep(25);
+        Pump();
+    }
+    EXPECT_EQ(TextOf("Text1"), "132");
 }
 
 TEST_F(Form1WindowTest, ClearAndExit) {
@@ -326,6 +374,55 @@ TEST_F(Form1WindowTest, ARandomSessionKeepsTheBoxesConsistent) {
         }
         }
         ASSERT_TRUE(IsWindow(form_->Handle()));
+    }
+}
+
+BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM into) {
+    auto* wanted = reinterpret_cast<std::pair<DWORD, HWND>*>(into);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != wanted->first || !IsWindowVisible(window)) return TRUE;
+    wanted->second = window;
+    return FALSE;
+}
+
+// The top-level window of another process, once it shows one.
+HWND WindowOfProcess(DWORD process) {
+    std::pair<DWORD, HWND> found(process, nullptr);
+    for (int wait = 0; wait < 200 && found.second == nullptr; ++wait) {
+        EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&found));
+        if (found.second == nullptr) Sleep(50);
+    }
+    return found.second;
+}
+
+// Ombrix.exe itself, built beside this test: closing its window, and its exit
+// button, each end the process with exit code 0.
+TEST(OmbrixExe, EndsWithExitCodeZero) {
+    std::wstring exe(MAX_PATH, L'\0');
+    exe.resize(GetModuleFileNameW(nullptr, exe.data(), MAX_PATH));
+    exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"..\\window\\Ombrix.exe";
+    for (const bool byButton : {false, true}) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(
+            CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        const HWND window = WindowOfProcess(process.dwProcessId);
+        ASSERT_NE(window, nullptr) << "Ombrix.exe showed no window";
+        if (byButton) {
+            const HWND exit = FindWindowExW(window, nullptr, L"Button", L"退出");
+            ASSERT_NE(exit, nullptr);
+            PostMessageW(exit, BM_CLICK, 0, 0);
+        } else {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0) << (byButton ? "exit button" : "close");
+        DWORD code = 1;
+        GetExitCodeProcess(process.hProcess, &code);
+        EXPECT_EQ(code, 0U) << (byButton ? "exit button" : "close");
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
 }
 

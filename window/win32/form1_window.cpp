@@ -10,6 +10,7 @@
 
 #include "window/commands.h"
 #include "window/error_report.h"
+#include "window/win32/dpi.h"
 
 namespace ombrix {
 namespace {
@@ -124,10 +125,9 @@ Form1Window::Form1Window(HINSTANCE instance) {
     CreateControls(instance);
     DescribeControls();
     // The frame is sized for the DPI of the monitor the window is on, as the controls are.
-    const UINT dpi = GetDpiForWindow(window_);
-    LayOut(dpi);
-    RECT frame{0, 0, Scaled(Form1ClientWidth, dpi), Scaled(Form1ClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, 0, dpi);
+    LayOut(WindowDpi(window_));
+    const RECT frame =
+        FrameFor({0, 0, Scaled(Form1ClientWidth, dpi_), Scaled(Form1ClientHeight, dpi_)}, WindowStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -203,6 +203,7 @@ void Form1Window::DescribeControls() {
 }
 
 void Form1Window::LayOut(UINT dpi) {
+    dpi_ = dpi;
     HFONT font = CreateFontW(-MulDiv(Form1FontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());

@@ -30,6 +30,8 @@ public:
     // Ends the thread's message loop when the window is destroyed (closed).
     void EndLoopWhenDestroyed() { endsLoop_ = true; }
     [[nodiscard]] HWND Handle() const { return window_; }
+    // The DPI the window is laid out for.
+    [[nodiscard]] UINT Dpi() const { return dpi_; }
     // The control of the layout table's entry `name` ("Text1", "Command5", ...).
     [[nodiscard]] HWND Control(std::string_view name) const;
     // The note that Text4's tooltip shows.
@@ -60,6 +62,7 @@ private:
     std::array<HWND, Form1Controls.size()> controls_{};
     HWND tooltip_ = nullptr;
     HFONT font_ = nullptr;
+    UINT dpi_ = 96;
     std::wstring note_;
     IAccPropServices* accessibility_ = nullptr;
     bool endsLoop_ = false;

@@ -59,22 +59,28 @@ else
     exit 1
 fi
 echo "Installing: ${missing[*]}"
-if [[ $1 == windows32 ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    # A mirror in the middle of a sync may refuse its i386 index for a while:
-    # three tries, and where all fail the architecture is taken away again,
+if [[ $1 == windows32 ]]; then
+    # A mirror in the middle of a sync may refuse its i386 index for a while,
+    # or offer i386 packages older than the machine's own: three tries, and
+    # where all fail, an i386 architecture added here is taken away again,
     # so that apt is left as it was found (status 3: not installed).
-    "${as_root[@]}" dpkg --add-architecture i386
+    added=0
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${as_root[@]}" dpkg --add-architecture i386
+        added=1
+    fi
     for try in 1 2 3; do
-        "${as_root[@]}" apt-get update -qq && break
-        if ((try == 3)); then
-            "${as_root[@]}" dpkg --remove-architecture i386
-            "${as_root[@]}" apt-get update -qq || true
-            echo "the i386 package index could not be had: wine32 is not installed" >&2
-            exit 3
-        fi
-        sleep 30
+        "${as_root[@]}" apt-get update -qq && "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}" && exit 0
+        ((try == 3)) || sleep 20
     done
-else
-    "${as_root[@]}" apt-get update -qq
+    if ((added)); then
+        i386=$(dpkg-query -W -f='${binary:Package}\n' | grep ':i386$' || true)
+        [[ -z $i386 ]] || "${as_root[@]}" apt-get purge -y -qq $i386
+        "${as_root[@]}" dpkg --remove-architecture i386
+        "${as_root[@]}" apt-get update -qq || true
+    fi
+    echo "wine32 could not be installed from the mirror's i386 packages" >&2
+    exit 3
 fi
+"${as_root[@]}" apt-get update -qq
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive "${install[@]}"

@@ -55,12 +55,18 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true' EXIT
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-    timeout 300 "$wine" wineboot --init >/dev/null 2>&1
+# A prefix is made whole or made again: wineboot first, and only once it and
+# everything it started have ended, the font replacements.
+if [[ ! -f $WINEPREFIX/.ombrix-prefix-made ]]; then
+    rm -rf "$WINEPREFIX"
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1 || { echo "wineboot failed ($?)"; exit 1; }
+    timeout 120 "$wineserver" -w || { echo "wineboot did not end"; exit 1; }
     for face in "Microsoft YaHei UI" "Microsoft YaHei" SimSun; do
-        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 ||
+            { echo "the font replacement for $face could not be set ($?)"; exit 1; }
     done
     timeout 120 "$wineserver" -w
+    touch "$WINEPREFIX/.ombrix-prefix-made"
 fi
 ctest --preset windows-x64
 if ((x86_tests)); then

@@ -28,9 +28,17 @@ template <class T>
 T user_evaluation_error(const char* /*function*/, const char* /*message*/, const T& /*value*/) {
     throw std::runtime_error("Boost.Math: evaluation error");
 }
+// Boost 1.74 (Debian 12) declares it returning T, Boost 1.83 (Debian 13)
+// returning TargetType: each Boost calls the one it declares, and the other
+// stays unused.
 template <class T, class TargetType>
 T user_rounding_error(const char* /*function*/, const char* /*message*/, const T& /*value*/,
                       const TargetType& /*target*/) {
+    throw std::overflow_error("Boost.Math: rounding error");
+}
+template <class T, class TargetType>
+TargetType user_rounding_error(const char* /*function*/, const char* /*message*/, const T& /*value*/,
+                               const TargetType& /*target*/) {
     throw std::overflow_error("Boost.Math: rounding error");
 }
 template <class T>

@@ -43,7 +43,7 @@ started=$SECONDS
 rm -rf "$root"
 mkdir -p "$root"
 echo "== debootstrap $suite from $mirror"
-timeout 600 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
+timeout 240 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 cat >"$root/etc/apt/sources.list" <<SOURCES
 deb $mirror $suite main
@@ -78,7 +78,7 @@ run_started=$SECONDS
 setsid bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
 window_pid=$!
 window=""
-while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 400)); do
+while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 240)); do
     sleep 2
     window=$(DISPLAY=$display xdotool search --name 'Ombrix计算器' 2>/dev/null | head -n 1 || true)
 done
@@ -97,7 +97,7 @@ downloads_run=$(downloads)
 
 echo "== scripts/test.sh"
 test_started=$SECONDS
-if ! timeout 1500 bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/test.sh" \
+if ! timeout 1200 bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/test.sh" \
     >"$root.test.log" 2>&1; then
     tail -60 "$root.test.log"
     echo "$suite: the test command failed"

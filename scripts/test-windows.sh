@@ -59,13 +59,13 @@ trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true' EX
 # everything it started have ended, the font replacements.
 if [[ ! -f $WINEPREFIX/.ombrix-prefix-made ]]; then
     rm -rf "$WINEPREFIX"
-    timeout 300 "$wine" wineboot --init >/dev/null 2>&1 || { echo "wineboot failed ($?)"; exit 1; }
-    timeout 120 "$wineserver" -w || { echo "wineboot did not end"; exit 1; }
+    timeout 120 "$wine" wineboot --init >/dev/null 2>&1 || { echo "wineboot failed ($?)"; exit 1; }
+    timeout 60 "$wineserver" -w || { echo "wineboot did not end"; exit 1; }
     for face in "Microsoft YaHei UI" "Microsoft YaHei" SimSun; do
         "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 ||
             { echo "the font replacement for $face could not be set ($?)"; exit 1; }
     done
-    timeout 120 "$wineserver" -w
+    timeout 60 "$wineserver" -w
     touch "$WINEPREFIX/.ombrix-prefix-made"
 fi
 ctest --preset windows-x64

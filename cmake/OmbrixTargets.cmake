@@ -55,6 +55,15 @@ int main() { return 0; }
 ]=] OMBRIX_TARGET_X86_32)
 endif()
 
+# WebAssembly: exceptions are caught, which emscripten leaves off unless
+# asked, by WebAssembly's own exception handling; and the row kernel takes
+# 128-bit vectors. Every current browser and node has both. For every target
+# of the build, GoogleTest's too: one program cannot mix ways of unwinding.
+if(EMSCRIPTEN)
+    add_compile_options(-fwasm-exceptions -msimd128)
+    add_link_options(-fwasm-exceptions)
+endif()
+
 function(ombrix_target_settings target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)

@@ -17,9 +17,10 @@
 // added the plain way, one term after another. Internal to the compute library.
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+
+#include "runtime/bit_cast.h"
 
 namespace ombrix::binade {
 
@@ -37,11 +38,11 @@ struct Units {
 inline Units UnitsOf(double total) {
     // total = f 2^e with f in [1, 2): u = 2^(e - 52). Both u and 1/u are
     // normal doubles, built from their exponents, while e >= -970.
-    const auto bits = std::bit_cast<std::uint64_t>(total);
+    const auto bits = BitCast<std::uint64_t>(total);
     const int e = static_cast<int>(bits >> 52) - 1023;  // total > 0: no sign bit
     if (!(total > 0.0) || !std::isnormal(total) || e < -970) return {};
-    const auto perValue = std::bit_cast<double>(static_cast<std::uint64_t>(1023 + 52 - e) << 52);
-    const auto value = std::bit_cast<double>(static_cast<std::uint64_t>(1023 - 52 + e) << 52);
+    const auto perValue = BitCast<double>(static_cast<std::uint64_t>(1023 + 52 - e) << 52);
+    const auto value = BitCast<double>(static_cast<std::uint64_t>(1023 - 52 + e) << 52);
     return {perValue, value, total * perValue, true};
 }
 

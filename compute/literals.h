@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <bit>
 #include <cstdint>
+
+#include "runtime/bit_cast.h"
 
 namespace ombrix {
 
@@ -12,7 +13,7 @@ namespace ombrix {
 inline constexpr double PiLiteral = 3.14159265358979;
 inline constexpr double TwoPiLiteral = 6.28318530717958;
 
-static_assert(std::bit_cast<std::uint64_t>(PiLiteral) == 0x400921FB54442D11U);
-static_assert(std::bit_cast<std::uint64_t>(TwoPiLiteral) == 0x401921FB54442D11U);
+static_assert(BitCast<std::uint64_t>(PiLiteral) == 0x400921FB54442D11U);
+static_assert(BitCast<std::uint64_t>(TwoPiLiteral) == 0x401921FB54442D11U);
 
 }  // namespace ombrix

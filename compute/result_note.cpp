@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compute/result_note.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -13,15 +10,7 @@ namespace ombrix {
 namespace {
 
 // Two significant digits, as an error is read: "2.3E-13", or "0".
-std::string ErrorText(double relative) {
-    if (relative == 0.0) return "0";
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), relative, std::chars_format::scientific, 1);
-    std::string text(buffer.data(), result.ptr);
-    std::replace(text.begin(), text.end(), 'e', 'E');
-    return text;
-}
+std::string ErrorText(double relative) { return relative == 0.0 ? "0" : ScientificText(relative, 1); }
 
 }  // namespace
 

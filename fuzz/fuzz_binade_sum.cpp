@@ -3,7 +3,6 @@
 // bits as adding the terms one after another, on every kernel this processor
 // runs. The input is read as doubles, the first the total, the rest at most
 // one row of terms; signs are dropped, infinities and NaNs left out.
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "compute/quadrature_paths.h"
+#include "runtime/bit_cast.h"
 #include "tests/row_terms.h"
 
 namespace {
@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (values.empty()) return 0;
     const double total = values.front();
     const ombrix::testing_rows::TermRow row(std::span<const double>(values).subspan(1));
-    const auto serial = std::bit_cast<std::uint64_t>(row.AddSerially(total));
+    const auto serial = ombrix::BitCast<std::uint64_t>(row.AddSerially(total));
     for (const ombrix::rows::RowAdder kernel : kernels)
-        if (std::bit_cast<std::uint64_t>(row.AddThrough(kernel, total)) != serial) std::abort();
+        if (ombrix::BitCast<std::uint64_t>(row.AddThrough(kernel, total)) != serial) std::abort();
     return 0;
 }

@@ -13,4 +13,8 @@ namespace ombrix {
 // reads back through Val. `x` must be finite.
 std::string NumberText(double x);
 
+// x in the scientific form with `decimals` digits after the point, the
+// exponent as in NumberText ("2.3E-13"). `x` must be finite.
+std::string ScientificText(double x, int decimals);
+
 }  // namespace ombrix

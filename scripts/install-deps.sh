@@ -7,6 +7,8 @@
 #   install-deps.sh windows    to build Ombrix.exe and run its tests under wine
 #   install-deps.sh windows32  to run the 32-bit Ombrix.exe's tests too: wine's
 #                              32-bit half, with the i386 architecture added
+#   install-deps.sh web        to build Ombrix for the browser and serve it here
+#   install-deps.sh webtest    to test it in headless Chromium too
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
@@ -23,9 +25,11 @@ test_packages=(
 )
 platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-dev libboost-dev
     clang libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64
-    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user)
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user emscripten node-acorn)
 windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
+web_packages=(cmake ninja-build libfast-float-dev libboost-dev emscripten node-acorn python3)
+webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium fonts-wqy-microhei)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 windows32_packages=(wine32:i386)
 
@@ -34,9 +38,11 @@ run) packages=("${run_packages[@]}") ;;
 test) packages=("${test_packages[@]}") ;;
 platforms) packages=("${platform_packages[@]}") ;;
 windows) packages=("${windows_packages[@]}") ;;
+web) packages=("${web_packages[@]}") ;;
+webtest) packages=("${webtest_packages[@]}") ;;
 fresh) packages=("${fresh_packages[@]}") ;;
 windows32) packages=("${windows32_packages[@]}") ;;
-*) echo "usage: $0 run|test|platforms|windows|windows32|fresh" >&2; exit 2 ;;
+*) echo "usage: $0 run|test|platforms|windows|windows32|web|webtest|fresh" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -3,7 +3,8 @@
 # Builds the Qt-free core with its GoogleTest suites for other platforms, from
 # the core-* presets, and runs them there: clang with libc++; Windows x86-64
 # (mingw-w64, under wine); aarch64 (under qemu); 32-bit x86 configured the
-# ordinary way, with nothing but the compiler named (under qemu). Each build
+# ordinary way, with nothing but the compiler named (under qemu); WebAssembly
+# (emscripten, under node). Each build
 # also prints the compute command's answers for 400 seeded inputs, with the
 # bits of the area and of the exact area, and the script fails unless every
 # platform's answers are the native build's, bit for bit.
@@ -31,10 +32,15 @@ check() {  # check NAME RUNNER...: runs the tests and compares the texts
     shift
     # Under qemu the oracle, a million unshared steps for each of 460 shapes,
     # would take most of an hour; there the 400 answers compare those bits.
+    # The oracle takes its cosines from the C library, where the quadrature
+    # has them from its table: emscripten's musl gives 26 of its 1001 cosines
+    # one bit away from glibc's, so under node the oracle is not the native
+    # one, and the 400 answers compare the bits.
     local filter=()
-    [[ ${1:-} == qemu-* ]] && filter=(--gtest_filter=-QuadraturePaths.EveryPathGivesTheOracleBits)
+    [[ ${1:-} == qemu-* || ${1:-} == node ]] && filter=(--gtest_filter=-QuadraturePaths.EveryPathGivesTheOracleBits)
     local suffix=""
     [[ -f $work/core-$name/tests/ombrix_core_tests.exe ]] && suffix=.exe
+    [[ -f $work/core-$name/tests/ombrix_core_tests.js ]] && suffix=.js
     echo "== $name"
     if ! "$@" "$work/core-$name/tests/ombrix_core_tests$suffix" --gtest_brief=1 "${filter[@]}" >"$work/$name.tests.log" 2>&1; then
         tail -40 "$work/$name.tests.log"
@@ -60,6 +66,7 @@ build libcxx && check libcxx || status=1
 build mingw64 && check mingw64 "$wine" || status=1
 build aarch64 && check aarch64 qemu-aarch64 -L /usr/aarch64-linux-gnu || status=1
 build i686 && check i686 qemu-i386 -L /usr/i686-linux-gnu || status=1
+build wasm && check wasm node || status=1
 
 [[ $status -eq 0 ]] && echo "every platform gives the native build's answers, bit for bit"
 exit $status

@@ -4,7 +4,6 @@
 // run is reported as skipped, by name.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "compute/quadrature_paths.h"
+#include "runtime/bit_cast.h"
 #include "tests/row_terms.h"
 
 namespace ombrix {
@@ -34,7 +34,7 @@ protected:
         const testing_rows::TermRow row(c.terms);
         const double serial = row.AddSerially(c.total);
         const double kernel = row.AddThrough(kernel_, c.total);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(kernel), std::bit_cast<std::uint64_t>(serial))
+        EXPECT_EQ(ombrix::BitCast<std::uint64_t>(kernel), ombrix::BitCast<std::uint64_t>(serial))
             << QuadraturePathName(GetParam()) << ", " << c.what << ": " << kernel << " against " << serial;
     }
 

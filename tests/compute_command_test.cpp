@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "compute/exact_area.h"
 #include "compute/quadrature_paths.h"
 #include "compute/surface_quadrature.h"
+#include "runtime/bit_cast.h"
 #include "tests/golden_areas.h"
 #include "tests/hostile_float_environment.h"
 
@@ -67,12 +67,12 @@ void ExpectTheGoldenBitsAndTexts() {
         const std::optional<SemiAxes> axes = ReadSemiAxes(g.a, g.b, g.c);
         ASSERT_TRUE(axes.has_value()) << g.a << ", " << g.b << ", " << g.c;
         const ComputeResult result = Compute(g.a, g.b, g.c);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(result.area), g.areaBits) << g.a << ", " << g.b << ", " << g.c;
+        EXPECT_EQ(ombrix::BitCast<std::uint64_t>(result.area), g.areaBits) << g.a << ", " << g.b << ", " << g.c;
         EXPECT_EQ(result.text, g.text) << g.a << ", " << g.b << ", " << g.c;
         EXPECT_EQ(RunComputeCommand(g.a, g.b, g.c), g.text);
         if (axes->c == 0.0) continue;
         for (const QuadraturePath path : SupportedQuadraturePaths()) {
-            EXPECT_EQ(std::bit_cast<std::uint64_t>(SurfaceQuadratureOn(path, axes->a, axes->b, axes->c)), g.areaBits)
+            EXPECT_EQ(ombrix::BitCast<std::uint64_t>(SurfaceQuadratureOn(path, axes->a, axes->b, axes->c)), g.areaBits)
                 << QuadraturePathName(path) << ": " << g.a << ", " << g.b << ", " << g.c;
         }
     }
@@ -93,8 +93,8 @@ TEST(ComputeCommand, GivesTheGoldenBitsWhateverFloatEnvironmentTheProcessSet) {
     ExpectTheGoldenBitsAndTexts();
     for (std::size_t k = 0; k < std::size(GoldenAreas); ++k) {
         const std::optional<SemiAxes> axes = ReadSemiAxes(GoldenAreas[k].a, GoldenAreas[k].b, GoldenAreas[k].c);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(ExactSurfaceArea(axes->a, axes->b, axes->c)),
-                  std::bit_cast<std::uint64_t>(exactAreas[k]))
+        EXPECT_EQ(ombrix::BitCast<std::uint64_t>(ExactSurfaceArea(axes->a, axes->b, axes->c)),
+                  ombrix::BitCast<std::uint64_t>(exactAreas[k]))
             << GoldenAreas[k].a << ", " << GoldenAreas[k].b << ", " << GoldenAreas[k].c;
     }
     EXPECT_THROW(RunComputeCommand("1e200", "1", "1"), RuntimeError);

@@ -5,7 +5,6 @@
 // The inputs are made from the raw output of mt19937_64, which the standard
 // fixes exactly (its distributions it does not).
 #include <algorithm>
-#include <bit>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "compute/compute_command.h"
+#include "runtime/bit_cast.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string DecimalText(std::mt19937_64& random) {
 
 std::string Bits(double x) {
     char text[24];
-    (void)std::snprintf(text, sizeof text, "%016" PRIx64, std::bit_cast<std::uint64_t>(x));
+    (void)std::snprintf(text, sizeof text, "%016" PRIx64, ombrix::BitCast<std::uint64_t>(x));
     return text;
 }
 

@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
 
 #include "compute/surface_quadrature.h"
+#include "runtime/bit_cast.h"
 #include "runtime/runtime_error.h"
 #include "tests/reference/reference_quadrature.h"
 
@@ -20,7 +20,7 @@ namespace {
 template <typename Quadrature>
 std::string Outcome(Quadrature quadrature, double a, double b, double c) {
     try {
-        return std::to_string(std::bit_cast<std::uint64_t>(quadrature(a, b, c)));
+        return std::to_string(ombrix::BitCast<std::uint64_t>(quadrature(a, b, c)));
     } catch (const RuntimeError& error) {
         return "error " + std::to_string(error.number());
     }

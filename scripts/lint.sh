@@ -31,7 +31,8 @@ cxx_sources() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C 
 
 # Every source file names its licence in its first lines.
 unlicensed=$( (cxx_sources runtime compute window tests bench fuzz
-    find . -path ./build -prune -o -type f \( -name CMakeLists.txt -o -name '*.cmake' -o -name '*.sh' \) -print
+    find . -path ./build -prune -o -type f \( -name CMakeLists.txt -o -name '*.cmake' -o -name '*.sh' -o -name '*.py' \
+        -o -name '*.js' -o -name '*.js.in' -o -name '*.css' -o -name '*.html.in' \) -print
     echo .ci/run) | while read -r file; do
     head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
 done)
@@ -48,8 +49,10 @@ cxx_sources runtime compute window tests bench fuzz | xargs clang-format --dry-r
 # window/ needs its generated moc and resource sources before clang-tidy reads it.
 cmake --build --preset release --target ombrix_window_qt >/dev/null
 
-# The Win32 front end is analysed where it is built (lint.sh win32).
-sources=$(find runtime compute window -path window/win32 -prune -o -name '*.cpp' -print | LC_ALL=C sort)
+# The Win32 front end is analysed where it is built (lint.sh win32); the web
+# front end's sources need emscripten's headers.
+sources=$(find runtime compute window -path window/win32 -prune -o -path window/web -prune -o -name '*.cpp' -print |
+    LC_ALL=C sort)
 echo "clang-tidy: $(echo "$sources" | wc -l) files"
 if ! report=$(echo "$sources" | xargs -P "$(nproc)" -n 2 clang-tidy -p build/release --quiet 2>&1); then
     echo "$report" | grep -vE '^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$|^Suppressed|^Use -header-filter'

@@ -2,16 +2,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Proves the README's two commands on a fresh, minimal Debian, as a new user
 # would run them:
-#   test-fresh.sh bookworm|trixie
+#   test-fresh.sh bookworm|trixie [web]
 # Makes a root with debootstrap (minbase: not even git) from this machine's
 # Debian mirror, with the suite replaced; copies a clean clone of the
 # committed tree in; runs scripts/run.sh inside it with chroot until the
-# window shows on an Xvfb display of this machine's, then scripts/test.sh.
+# window shows on an Xvfb display of this machine's, then scripts/test.sh;
+# with web, then also builds Ombrix for the browser there as its README says
+# (install-deps.sh web, cmake --workflow --preset web).
 # Fails on any failure; each wait has a limit of about twice its measured
 # time. Needs root; the root is left in build/fresh/SUITE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-suite=${1:?usage: $0 bookworm|trixie}
+suite=${1:?usage: $0 bookworm|trixie [web]}
+web=${2:-}
 scripts/install-deps.sh fresh
 
 # This machine's Debian mirror, from its apt sources (one-line or deb822).
@@ -106,3 +109,16 @@ fi
 grep -E 'tests passed|static analysis clean|^fuzz_|^== ' "$root.test.log" || true
 echo "$suite: the test command installed $(($(root_size) - size_run)) MiB more ($(($(downloads) - downloads_run)) MiB downloaded)"
 echo "$suite: the test command passed in $((SECONDS - test_started)) s; all in $((SECONDS - started)) s"
+
+if [[ $web == web ]]; then
+    echo "== the web build"
+    web_started=$SECONDS size_test=$(root_size)
+    if ! timeout 600 bash -c "$(declare -f inside); root='$root' display='$display';
+        inside 'scripts/install-deps.sh web && cmake --workflow --preset web'" >"$root.web.log" 2>&1; then
+        tail -40 "$root.web.log"
+        echo "$suite: the web build failed"
+        exit 1
+    fi
+    echo "$suite: the web build passed in $((SECONDS - web_started)) s, installing $(($(root_size) - size_test)) MiB:" \
+        "$(cd "$root/root/ombrix/build/web" && ls site/index.html site/sw.js Ombrix.html Ombrix-*-web.zip | tr '\n' ' ')"
+fi

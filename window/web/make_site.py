@@ -20,7 +20,7 @@ import shutil
 import sys
 import zipfile
 
-ICON_SIZES = (16, 32, 48, 128, 256)
+ICON_SIZES = (16, 32, 256)  # the caption's, the tab's, the app's
 ZIP_TIME = (2000, 1, 1, 0, 0, 0)
 
 
@@ -56,14 +56,15 @@ def main(source, icons, built, output, version):
     shutil.copyfile(built / "ombrix.wasm", site / "ombrix.wasm")
 
     manifest_icons = [{"src": f"icons/ombrix-{size}.png", "sizes": f"{size}x{size}", "type": "image/png"}
-                      for size in (48, 128, 256)]
+                      for size in (256,)]
     manifest_icons.append({"src": "icons/ombrix.svg", "sizes": "any", "type": "image/svg+xml"})
     (site / "manifest.json").write_text(
-        read(source / "manifest.json.in").replace("@ICONS@", json.dumps(manifest_icons, indent=4)
+        read(source / "manifest.json.in").replace("@ICONS@", json.dumps(manifest_icons, indent=2)
                                                   .replace("\n", "\n  ")), encoding="utf-8")
 
-    head = ('<link rel="icon" href="icons/ombrix-32.png" sizes="32x32" type="image/png">\n'
-            '<link rel="icon" href="icons/ombrix.svg" type="image/svg+xml">\n'
+    # The WebAssembly is asked for at once, beside the scripts that use it.
+    head = ('<link rel="preload" href="ombrix.wasm" as="fetch" type="application/wasm" crossorigin>\n'
+            '<link rel="icon" href="icons/ombrix-32.png" sizes="32x32" type="image/png">\n'
             '<link rel="apple-touch-icon" href="icons/ombrix-256.png">\n'
             '<link rel="manifest" href="manifest.json">\n'
             '<link rel="stylesheet" href="ombrix.css">')

@@ -4,10 +4,43 @@
 # and 1 and pressing Return on the compute button:
 #   screenshot.sh            the Qt program, into docs/ombrix.png
 #   screenshot.sh windows    Ombrix.exe under wine, into docs/ombrix-windows.png
+#   screenshot.sh web        Ombrix.html in headless Chromium, into docs/ombrix-web.png
 # Needs xvfb, openbox, xdotool and imagemagick (and for Ombrix.exe what
-# scripts/test-windows.sh installs); builds the program first.
+# scripts/test-windows.sh installs, for the web what test-web.sh installs);
+# builds the program first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [[ ${1:-} == web ]]; then
+    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    cmake --workflow --preset web >/dev/null
+    /usr/bin/python3 - "$PWD/build/web/Ombrix.html" docs/ombrix-web.png <<'PYTHON'
+import pathlib, sys, tempfile, time
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.keys import Keys
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+             "--disable-component-update", "--disable-sync", "--hide-scrollbars",
+             "--user-data-dir=" + tempfile.mkdtemp()):
+    options.add_argument(flag)
+driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                       {"width": 372, "height": 300, "deviceScaleFactor": 1, "mobile": False})
+driver.get(pathlib.Path(sys.argv[1]).as_uri())
+while driver.execute_script("return document.documentElement.dataset.ready") != "ready":
+    time.sleep(0.05)
+for text in "321":
+    driver.switch_to.active_element.send_keys(text, Keys.TAB)
+driver.execute_script("document.getElementById('Command5').focus()")
+driver.switch_to.active_element.send_keys(Keys.RETURN)
+time.sleep(0.3)
+driver.save_screenshot(sys.argv[2])
+driver.quit()
+PYTHON
+    echo "wrote docs/ombrix-web.png"
+    exit 0
+fi
 if [[ ${1:-} == windows ]]; then
     out=docs/ombrix-windows.png
     cmake --preset windows-x64 >/dev/null

@@ -361,6 +361,9 @@ class OfflineSite(PageTest):
     def test_a_reload_with_the_server_gone_is_served_by_the_service_worker(self):
         self.wait_until(lambda: self.js("return !!navigator.serviceWorker.controller"))
         self.assertEqual(QuietHandler.failures, [])
+        self.assertEqual(self.d.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+        self.assertEqual(self.js("return performance.getEntriesByType('resource').map((e) => e.name)"
+                                 ".filter((name) => !name.startsWith(location.origin + '/'))"), [])
         self.site.stop()
         self.d.refresh()
         self.wait_until(lambda: self.js("return document.documentElement.dataset.ready") == "ready")

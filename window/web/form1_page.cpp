@@ -12,7 +12,7 @@ namespace {
 
 // Strings handed to the page end with a NUL; the table's views are parts of
 // literals, so each is copied.
-std::string Z(std::string_view text) { return std::string(text); }
+std::string Terminated(std::string_view text) { return std::string(text); }
 
 int PlaceNumber(Box box) { return static_cast<int>(PlaceOf(box)); }
 
@@ -23,22 +23,23 @@ std::string_view BoxName(const ControlPlace& label) {
 
 std::string FontFamilies() {
     std::string families;
-    for (const std::string_view family : Form1FontFamilies) families += "\"" + Z(family) + "\", ";
+    for (const std::string_view family : Form1FontFamilies) families += "\"" + Terminated(family) + "\", ";
     return families + "sans-serif";
 }
 
 }  // namespace
 
 Form1Page::Form1Page() {
-    ombrix_page_open(Z(Form1Caption).c_str(), FontFamilies().c_str(), Form1FontPoints, TwipsToPixels(Form1ClientWidth),
-                     TwipsToPixels(Form1ClientHeight));
+    ombrix_page_open(Terminated(Form1Caption).c_str(), FontFamilies().c_str(), Form1FontPoints,
+                     TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
-        ombrix_page_add_control(static_cast<int>(k), static_cast<int>(place.kind), Z(place.name).c_str(),
-                                Z(place.caption).c_str(), TwipsToPixels(place.left), TwipsToPixels(place.top),
+        ombrix_page_add_control(static_cast<int>(k), static_cast<int>(place.kind), Terminated(place.name).c_str(),
+                                Terminated(place.caption).c_str(), TwipsToPixels(place.left), TwipsToPixels(place.top),
                                 TwipsToPixels(place.width), TwipsToPixels(place.height),
-                                Z(place.accessibleName).c_str(), Z(place.accessibleDescription).c_str(),
-                                Z(place.kind == ControlKind::Label ? BoxName(place) : "").c_str());
+                                Terminated(place.accessibleName).c_str(),
+                                Terminated(place.accessibleDescription).c_str(),
+                                Terminated(place.kind == ControlKind::Label ? BoxName(place) : "").c_str());
     }
     ombrix_page_ready(PlaceNumber(Box::Text1));
 }
@@ -50,9 +51,13 @@ std::string Form1Page::Text(Box box) const {
     return text;
 }
 
-void Form1Page::SetText(Box box, std::string_view text) { ombrix_page_set_text(PlaceNumber(box), Z(text).c_str()); }
+void Form1Page::SetText(Box box, std::string_view text) {
+    ombrix_page_set_text(PlaceNumber(box), Terminated(text).c_str());
+}
 
-void Form1Page::SetResultNote(std::string_view note) { ombrix_page_set_note(PlaceNumber(Box::Text4), Z(note).c_str()); }
+void Form1Page::SetResultNote(std::string_view note) {
+    ombrix_page_set_note(PlaceNumber(Box::Text4), Terminated(note).c_str());
+}
 
 void Form1Page::ShowErrorReport(const ErrorReport& report) {
     ombrix_page_show_report(report.title.c_str(), report.text.c_str(), report.button.c_str());

@@ -13,6 +13,7 @@ mergeInto(LibraryManager.library, {
     firstLine: function (text) {
       var size = lengthBytesUTF8(text) + 1;
       var buffer = _malloc(size);
+      if (!buffer) return '';  // no memory for it: nothing goes in
       stringToUTF8(text, buffer, size);
       var line = UTF8ToString(_ombrix_first_line(buffer));
       _free(buffer);

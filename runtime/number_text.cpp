@@ -21,8 +21,9 @@ std::string Formatted(double x, std::chars_format format, int precision) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
     std::string text(buffer.data(), result.ptr);
 #else
-    // A standard library without to_chars for doubles (libc++ before 14):
-    // printf rounds correctly too, but writes the locale's decimal point.
+    // A standard library without to_chars for doubles (libc++ before 14), or
+    // WebAssembly (runtime/CMakeLists.txt): printf rounds correctly too, but
+    // writes the locale's decimal point.
     (void)std::snprintf(buffer.data(), buffer.size(), format == std::chars_format::general ? "%.*g" : "%.*e", precision,
                         x);
     std::string text(buffer.data());

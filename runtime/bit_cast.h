@@ -10,8 +10,8 @@ namespace ombrix {
 // Debian 12's emscripten) has only the compiler's built-in, which is what
 // std::bit_cast is made of elsewhere.
 template <typename To, typename From>
-requires(sizeof(To) == sizeof(From) && std::is_trivially_copyable_v<To> &&
-         std::is_trivially_copyable_v<From>) constexpr To BitCast(const From& from) noexcept {
+constexpr To BitCast(const From& from) noexcept {
+    static_assert(sizeof(To) == sizeof(From) && std::is_trivially_copyable_v<To> && std::is_trivially_copyable_v<From>);
 #if defined(__cpp_lib_bit_cast)
     return std::bit_cast<To>(from);
 #else

@@ -37,7 +37,7 @@ mergeInto(LibraryManager.library, {
     // its own, rather than out into the browser.
     wrapTab: function (event) {
       if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
-      var focusable = OmbrixPage.controls.filter(function (c) { return c.tabIndex >= 0 && c.tagName !== 'LABEL'; });
+      var focusable = OmbrixPage.controls.filter(function (c) { return c.tabIndex >= 0; });
       var first = focusable[0], last = focusable[focusable.length - 1];
       if (!event.shiftKey && document.activeElement === last) {
         event.preventDefault();
@@ -90,8 +90,9 @@ mergeInto(LibraryManager.library, {
     OmbrixPage.byId('Caption').textContent = title;
     client.style.width = width + 'px';
     client.style.height = height + 'px';
-    OmbrixPage.byId('Form1').style.fontFamily = UTF8ToString(fontFamilies);
-    OmbrixPage.byId('Form1').style.fontSize = fontPoints + 'pt';
+    // The window, the report and the page's own notes in Form1's font.
+    document.body.style.fontFamily = UTF8ToString(fontFamilies);
+    document.body.style.fontSize = fontPoints + 'pt';
     client.addEventListener('keydown', OmbrixPage.wrapTab);
     OmbrixPage.byId('ReportButton').addEventListener('click', function () {
       OmbrixPage.byId('ErrorReport').close();

@@ -54,6 +54,11 @@ std::string NumberCharacters(std::string_view text) {
             i += 3;  // U+3000 ideographic space
             continue;
         }
+        if (i + 2 < text.size() && byte == 0xE3 && text[i + 1] == '\x80' && text[i + 2] == '\x82') {
+            out.push_back('.');  // U+3002, the point key of a Chinese keyboard
+            i += 3;
+            continue;
+        }
         if (i + 2 < text.size() && byte == 0xEF) {
             const auto second = static_cast<unsigned char>(text[i + 1]);
             const auto third = static_cast<unsigned char>(text[i + 2]);

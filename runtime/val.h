@@ -15,8 +15,9 @@ namespace ombrix {
 // results: up to FFFF hexadecimal as a 16-bit integer, up to FFFFFFFF as a
 // 32-bit one; a trailing '&' makes it 32-bit whatever its size ("&H8000&" is
 // 32768). The full-width digits, signs, point, exponent letters, '&', H, O,
-// hexadecimal letters and the ideographic space that Chinese input methods
-// type read as their ASCII forms.
+// hexadecimal letters, the ideographic space and the ideographic full stop
+// "。" (the point key of a Chinese keyboard) that Chinese input methods type
+// read as their ASCII forms.
 //
 // Decimals are correctly rounded, whatever the locale. A decimal beyond the
 // double range, or a radix number wider than 32 bits, raises RuntimeError

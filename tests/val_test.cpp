@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, ValReads, testing::Values(
     ValCase{"1\xe3\x80\x80" "2", 12}, ValCase{"２Ｅ２", 200}, ValCase{"２ｅ－１", 0.2},
     ValCase{"３Ｄ１", 30}, ValCase{"３ｄ１", 30}, ValCase{"１ａ", 1},
     ValCase{"&H１０", 16}, ValCase{"＆Ｈ１Ｆ", 31}, ValCase{"&H１Ｆ", 31}, ValCase{"＆ｈｆｆ", 255},
-    ValCase{"＆Ｏ１７", 15}, ValCase{"＆ｏ１７", 15}, ValCase{"＆Ｈ８０００＆", 32768}, ValCase{"１Ａ", 1}));
+    ValCase{"＆Ｏ１７", 15}, ValCase{"＆ｏ１７", 15}, ValCase{"＆Ｈ８０００＆", 32768}, ValCase{"１Ａ", 1},
+    ValCase{"2。5", 2.5}, ValCase{"２。５Ｅ１", 25}, ValCase{"1。2。3", 1.2}));
 // clang-format on
 
 // Texts pasted from elsewhere: reading stops at the first character that is

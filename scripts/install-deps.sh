@@ -8,7 +8,7 @@
 #   install-deps.sh windows32  to run the 32-bit Ombrix.exe's tests too: wine's
 #                              32-bit half, with the i386 architecture added
 #   install-deps.sh web        to build Ombrix for the browser and serve it here
-#   install-deps.sh webtest    to test it in headless Chromium too
+#   install-deps.sh webtest    to test it in Chromium, WebKit and Firefox too
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
@@ -29,7 +29,8 @@ platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-d
 windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
 web_packages=(cmake ninja-build libfast-float-dev libboost-dev emscripten node-acorn python3)
-webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium fonts-wqy-microhei)
+webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium fonts-wqy-microhei
+    webkit2gtk-driver xvfb firefox-esr python3-websockets)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 windows32_packages=(wine32:i386)
 

@@ -1,16 +1,41 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Ombrix for the browser (cmake --workflow --preset web) and tests the
-# site and Ombrix.html in headless Chromium (tests/web/page_test.py).
+# Builds Ombrix for the browser (cmake --workflow --preset web), checks that
+# a second checkout in another folder builds the same bytes, and tests the
+# site and Ombrix.html in Chromium, WebKit and Firefox (tests/web/page_test.py).
+#   test-web.sh [ENGINE...]   (chromium webkit firefox by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh webtest
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}  # emscripten's modules, whichever node runs it
+engines=("${@:-chromium}")
+(($# > 0)) || engines=(chromium webkit firefox)
+
+build() {  # build SOURCE-FOLDER LOG
+    (cd "$1" && cmake --workflow --preset web) >"$2" 2>&1 || { tail -40 "$2"; return 1; }
+}
 start=$SECONDS
 mkdir -p build
-cmake --workflow --preset web >build/web.log 2>&1 || { tail -40 build/web.log; exit 1; }
+build . build/web.log
 echo "web build: $((SECONDS - start)) s"
-ls -l build/web/site/ombrix.wasm build/web/site/ombrix.js build/web/Ombrix.html | awk '{print $5, $9}'
+ls -l build/web/site/*.wasm build/web/site/*.js build/web/Ombrix.html | awk '{print $5, $9}'
+
+# The same files from a copy of the sources in another folder.
 start=$SECONDS
-/usr/bin/python3 tests/web/page_test.py build/web
-echo "web tests: $((SECONDS - start)) s"
+other=$(mktemp -d /tmp/ombrix-elsewhere-XXXXXX)
+trap 'rm -rf "$other"' EXIT
+tar --exclude=./build --exclude=./.git -cf - . | tar -C "$other" -xf -
+build "$other" build/web-elsewhere.log
+(cd build/web && find site Ombrix.html "Ombrix-"*"-web.zip" -type f | sort) >build/web-files.txt
+while read -r file; do
+    cmp "build/web/$file" "$other/build/web/$file" || { echo "built differently elsewhere: $file" >&2; exit 1; }
+done <build/web-files.txt
+echo "the same $(wc -l <build/web-files.txt) files from another folder: $((SECONDS - start)) s"
+
+failed=0
+for engine in "${engines[@]}"; do
+    start=$SECONDS
+    /usr/bin/python3 tests/web/page_test.py build/web "$engine" || failed=1
+    echo "web tests in $engine: $((SECONDS - start)) s"
+done
+exit $failed

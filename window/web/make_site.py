@@ -2,18 +2,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Puts Ombrix's web page together from its parts and the emscripten output.
 
-make_site.py SOURCE ICONS BUILT OUTPUT VERSION
+make_site.py SOURCE ICONS BUILT SCALAR OUTPUT VERSION
 
 SOURCE is window/web, ICONS packaging/icons, BUILT the folder that holds
-ombrix.js, ombrix.wasm and ombrix-single.js. Into OUTPUT go:
-  site/        the site: index.html, its script, style, manifest, icons and
-               the service worker that keeps it all for offline use;
-  Ombrix.html  the whole page in one file, the WebAssembly inside, for file://;
+ombrix.js and ombrix.wasm (built with 128-bit vectors), SCALAR the one that
+holds ombrix-nosimd.js, ombrix-nosimd.wasm and ombrix-single.js (built
+without). Into OUTPUT go:
+  site/        the site: index.html, its script, style, manifest, icons, both
+               programs and the service worker that keeps it all for offline
+               use;
+  Ombrix.html  the whole page in one file, the program without vectors
+               inside, for file://;
   Ombrix-VERSION-web.zip  both of them.
 Every file is the same for the same inputs, the zip's times too.
 """
 import base64
 import hashlib
+import html
 import json
 import pathlib
 import shutil
@@ -22,6 +27,10 @@ import zipfile
 
 ICON_SIZES = (16, 32, 256)  # the caption's, the tab's, the app's
 ZIP_TIME = (2000, 1, 1, 0, 0, 0)
+# A module of one function that returns a 128-bit vector, which the page and
+# its worker validate to choose the program.
+VECTOR_PROBE = [0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0,
+                10, 22, 1, 20, 0, 253, 12] + [0] * 16 + [11]
 
 
 def read(path):
@@ -30,19 +39,32 @@ def read(path):
 
 def inline_script(text):
     # A script inside the page ends at the first "</script".
-    return "<script>\n" + text.replace("</script", "<\\/script") + "\n</script>"
+    return "\n" + text.replace("</script", "<\\/script") + "\n"
 
 
-def page(template, root_attributes, head, icon, scripts):
+def source_hash(text):
+    """The policy's name for an inline script or style of exactly this text."""
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode() + "'"
+
+
+def policy(script, style, image, more=""):
+    """A strict Content-Security-Policy: nothing from another origin, no inline
+    code but by hash, WebAssembly compiled, no plugins, forms or base."""
+    return (f"default-src 'none'; script-src {script} 'wasm-unsafe-eval'; style-src {style}; img-src {image}; "
+            f"{more}base-uri 'none'; form-action 'none'")
+
+
+def page(template, root_attributes, head, icon, scripts, content_policy):
     return (template.replace("@ROOT_ATTRIBUTES@", root_attributes).replace("@HEAD@", head)
-            .replace("@ICON@", icon).replace("@SCRIPTS@", scripts))
+            .replace("@ICON@", icon).replace("@SCRIPTS@", scripts)
+            .replace("@POLICY@", html.escape(content_policy)))
 
 
-def main(source, icons, built, output, version):
-    source, icons, built, output = map(pathlib.Path, (source, icons, built, output))
+def main(source, icons, built, scalar, output, version):
+    source, icons, built, scalar, output = map(pathlib.Path, (source, icons, built, scalar, output))
     template = read(source / "page.html.in")
     style = read(source / "ombrix.css")
-    page_script = read(source / "page.js")
+    page_script = read(source / "page.js.in").replace("@VECTOR_PROBE@", json.dumps(VECTOR_PROBE))
 
     site = output / "site"
     shutil.rmtree(site, ignore_errors=True)
@@ -51,9 +73,11 @@ def main(source, icons, built, output, version):
         shutil.copyfile(icons / f"ombrix-{size}.png", site / "icons" / f"ombrix-{size}.png")
     shutil.copyfile(icons / "ombrix.svg", site / "icons" / "ombrix.svg")
     shutil.copyfile(source / "ombrix.css", site / "ombrix.css")
-    shutil.copyfile(source / "page.js", site / "page.js")
-    shutil.copyfile(built / "ombrix.js", site / "ombrix.js")
-    shutil.copyfile(built / "ombrix.wasm", site / "ombrix.wasm")
+    (site / "page.js").write_text(page_script, encoding="utf-8")
+    for name in ("ombrix.js", "ombrix.wasm"):
+        shutil.copyfile(built / name, site / name)
+    for name in ("ombrix-nosimd.js", "ombrix-nosimd.wasm"):
+        shutil.copyfile(scalar / name, site / name)
 
     manifest_icons = [{"src": f"icons/ombrix-{size}.png", "sizes": f"{size}x{size}", "type": "image/png"}
                       for size in (256,)]
@@ -62,15 +86,15 @@ def main(source, icons, built, output, version):
         read(source / "manifest.json.in").replace("@ICONS@", json.dumps(manifest_icons, indent=2)
                                                   .replace("\n", "\n  ")), encoding="utf-8")
 
-    # The WebAssembly is asked for at once, beside the scripts that use it.
-    head = ('<link rel="preload" href="ombrix.wasm" as="fetch" type="application/wasm" crossorigin>\n'
-            '<link rel="icon" href="icons/ombrix-32.png" sizes="32x32" type="image/png">\n'
+    # page.js asks for the program that the browser can run.
+    head = ('<link rel="icon" href="icons/ombrix-32.png" sizes="32x32" type="image/png">\n'
             '<link rel="apple-touch-icon" href="icons/ombrix-256.png">\n'
             '<link rel="manifest" href="manifest.json">\n'
             '<link rel="stylesheet" href="ombrix.css">')
-    scripts = '<script src="page.js"></script>\n<script src="ombrix.js"></script>'
+    site_policy = policy("'self'", "'self'", "'self'", "connect-src 'self'; manifest-src 'self'; worker-src 'self'; ")
     (site / "index.html").write_text(
-        page(template, ' data-offline-worker="sw.js"', head, "icons/ombrix-16.png", scripts), encoding="utf-8")
+        page(template, ' data-program="ombrix" data-offline-worker="sw.js"', head, "icons/ombrix-16.png",
+             '<script src="page.js"></script>', site_policy), encoding="utf-8")
 
     # The worker keeps every file of the site; its cache is named by the
     # version and by the files' contents.
@@ -80,17 +104,23 @@ def main(source, icons, built, output, version):
         digest.update(name.encode() + b"\0" + (site / name).read_bytes())
     cached = ["./"] + files
     (site / "sw.js").write_text(
-        read(source / "sw.js.in").replace("@CACHE_VERSION@", f"{version}-{digest.hexdigest()[:12]}")
+        read(source / "sw.js.in").replace("@VECTOR_PROBE@", json.dumps(VECTOR_PROBE))
+        .replace("@CACHE_VERSION@", f"{version}-{digest.hexdigest()[:12]}")
         .replace("@FILES@", json.dumps(cached)), encoding="utf-8")
 
     # One file: the style, the scripts and the icon inside; no worker and no
     # manifest, which a page from a file cannot have.
     icon = "data:image/png;base64," + base64.b64encode((icons / "ombrix-32.png").read_bytes()).decode()
+    style_text = "\n" + style
+    scripts = [inline_script(page_script), inline_script(read(scalar / "ombrix-single.js"))]
     single_head = (f'<link rel="icon" href="{icon}" sizes="32x32" type="image/png">\n'
-                   f"<style>\n{style}</style>")
-    single_scripts = inline_script(page_script) + "\n" + inline_script(read(built / "ombrix-single.js"))
+                   f"<style>{style_text}</style>")
+    single_scripts = "\n".join(f"<script>{text}</script>" for text in scripts)
+    # The program is inside as a data: address, which its loader fetches.
+    single_policy = policy(" ".join(map(source_hash, scripts)), source_hash(style_text), "data:",
+                           "connect-src data:; ")
     single = output / "Ombrix.html"
-    single.write_text(page(template, "", single_head, icon, single_scripts), encoding="utf-8")
+    single.write_text(page(template, "", single_head, icon, single_scripts, single_policy), encoding="utf-8")
 
     archive = output / f"Ombrix-{version}-web.zip"
     with zipfile.ZipFile(archive, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as zip_file:
@@ -102,6 +132,6 @@ def main(source, icons, built, output, version):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
+    if len(sys.argv) != 7:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -43,6 +43,12 @@ EMSCRIPTEN_KEEPALIVE const char* ombrix_first_line(const char* text) {
     return line.c_str();
 }
 
+// Starts Ombrix again in the page, after its exit button ended it.
+EMSCRIPTEN_KEEPALIVE void ombrix_restart() {
+    page.reset();
+    page = std::make_unique<ombrix::Form1Page>();
+}
+
 }  // extern "C"
 
 int main() {

@@ -21,16 +21,42 @@ mergeInto(LibraryManager.library, {
     },
 
     // A pasted or dropped text of several lines: its first line goes in as
-    // one edit, which the browser's undo takes back as one.
+    // one edit, which the browser's undo takes back as one. Where the event
+    // cannot be cancelled (an input method's insertion), the box is mended
+    // as soon as the text is in.
     insertFirstLine: function (box, text, event) {
       var line = OmbrixPage.firstLine(text);
       if (line === text) return;
+      if (!event.cancelable) {
+        OmbrixPage.pending = { box: box, before: box.value, start: box.selectionStart,
+                               end: box.selectionEnd, line: line };
+        return;
+      }
       event.preventDefault();
       box.focus();
       if (!document.execCommand('insertText', false, line)) {
         box.setRangeText(line, box.selectionStart, box.selectionEnd, 'end');
         box.dispatchEvent(new Event('input', { bubbles: true }));
       }
+    },
+
+    mendPending: function (box) {
+      var pending = OmbrixPage.pending;
+      OmbrixPage.pending = null;
+      if (!pending || pending.box !== box) return;
+      box.value = pending.before.slice(0, pending.start) + pending.line + pending.before.slice(pending.end);
+      var caret = pending.start + pending.line.length;
+      box.setSelectionRange(caret, caret);
+    },
+
+    // Text that arrives without a paste or drop event: an input method's
+    // clipboard panel, or a replacement that it offers.
+    beforeInput: function (event) {
+      var kinds = ['insertFromPaste', 'insertFromDrop', 'insertReplacementText'];
+      if (kinds.indexOf(event.inputType) < 0) return;
+      var text = event.data;
+      if (text == null && event.dataTransfer) text = event.dataTransfer.getData('text/plain');
+      if (text != null) OmbrixPage.insertFirstLine(event.target, text, event);
     },
 
     // Tab and Shift+Tab go round the window's controls, as in a window of
@@ -68,7 +94,9 @@ mergeInto(LibraryManager.library, {
 
     // The page cannot end itself: the browser closes it where it lets a page
     // close (a window a script opened, or an installed app's own window);
-    // otherwise the window goes inert and the page says that Ombrix ended.
+    // otherwise the window goes inert and the page says that Ombrix ended,
+    // with a button that starts it again, as an installed app on a phone
+    // has no reload.
     end: function () {
       OmbrixPage.ended = true;
       var window1 = OmbrixPage.byId('Form1');
@@ -76,15 +104,26 @@ mergeInto(LibraryManager.library, {
       window1.classList.add('ended');
       OmbrixPage.controls.forEach(function (c) { if (c.tagName !== 'LABEL') c.disabled = true; });
       if (window.opener || history.length <= 1) window.close();
-      var ended = OmbrixPage.byId('Ended');
-      ended.hidden = false;
-      ended.focus();
+      OmbrixPage.byId('Ended').hidden = false;
+      OmbrixPage.byId('Restart').focus();
+    },
+
+    restart: function () {
+      OmbrixPage.byId('Ended').hidden = true;
+      var window1 = OmbrixPage.byId('Form1');
+      window1.inert = false;
+      window1.classList.remove('ended');
+      _ombrix_restart();
     },
   },
 
   ombrix_page_open__deps: ['$OmbrixPage'],
   ombrix_page_open: function (caption, fontFamilies, fontPoints, width, height) {
     var client = OmbrixPage.byId('Client');
+    client.textContent = '';
+    OmbrixPage.controls = [];
+    OmbrixPage.ended = false;
+    OmbrixPage.byId('ResultNote').textContent = '';
     var title = UTF8ToString(caption);
     document.title = title;
     OmbrixPage.byId('Caption').textContent = title;
@@ -93,7 +132,10 @@ mergeInto(LibraryManager.library, {
     // The window, the report and the page's own notes in Form1's font.
     document.body.style.fontFamily = UTF8ToString(fontFamilies);
     document.body.style.fontSize = fontPoints + 'pt';
+    if (OmbrixPage.opened) return;
+    OmbrixPage.opened = true;
     client.addEventListener('keydown', OmbrixPage.wrapTab);
+    OmbrixPage.byId('Restart').addEventListener('click', OmbrixPage.restart);
     OmbrixPage.byId('ReportButton').addEventListener('click', function () {
       OmbrixPage.byId('ErrorReport').close();
     });
@@ -115,11 +157,16 @@ mergeInto(LibraryManager.library, {
     } else if (kind === 1) {
       control = document.createElement('input');
       control.type = 'text';
+      control.inputMode = 'decimal';  // a phone's number keyboard
       control.autocomplete = 'off';
       control.spellcheck = false;
       control.setAttribute('autocapitalize', 'off');
       control.setAttribute('autocorrect', 'off');
-      control.addEventListener('input', function () { if (!OmbrixPage.ended) _ombrix_edited(place); });
+      control.addEventListener('beforeinput', OmbrixPage.beforeInput);
+      control.addEventListener('input', function () {
+        OmbrixPage.mendPending(control);
+        if (!OmbrixPage.ended) _ombrix_edited(place);
+      });
       control.addEventListener('paste', function (event) {
         var data = event.clipboardData;
         if (data) OmbrixPage.insertFirstLine(control, data.getData('text/plain'), event);
@@ -134,13 +181,16 @@ mergeInto(LibraryManager.library, {
       control = document.createElement('button');
       control.type = 'button';
       control.textContent = UTF8ToString(caption);
-      control.addEventListener('click', function () { if (!OmbrixPage.ended) _ombrix_click(place); });
+      control.addEventListener('click', function () {
+        OmbrixPage.clicked = control;  // Safari and Firefox on macOS do not focus a clicked button
+        if (!OmbrixPage.ended) _ombrix_click(place);
+      });
     }
     control.id = UTF8ToString(name);
     control.style.left = left + 'px';
     control.style.top = top + 'px';
-    control.style.width = width + 'px';
-    control.style.height = height + 'px';
+    control.style.setProperty('--width', width + 'px');
+    control.style.setProperty('--height', height + 'px');
     OmbrixPage.byId('Client').appendChild(control);
     var label = UTF8ToString(accessibleName);
     if (label !== '') control.setAttribute('aria-label', label);
@@ -179,6 +229,7 @@ mergeInto(LibraryManager.library, {
     var text = UTF8ToString(note);
     if (text === '') box.removeAttribute('title');
     else box.title = text;
+    OmbrixPage.byId('ResultNote').textContent = text;
     OmbrixPage.describe(box, text);
   },
 
@@ -186,7 +237,8 @@ mergeInto(LibraryManager.library, {
   ombrix_page_show_report: function (title, text, button) {
     var report = OmbrixPage.byId('ErrorReport');
     if (report.open) return;
-    OmbrixPage.reportOpener = document.activeElement;
+    var opener = document.activeElement;
+    OmbrixPage.reportOpener = OmbrixPage.controls.indexOf(opener) >= 0 ? opener : OmbrixPage.clicked;
     OmbrixPage.byId('ReportTitle').textContent = UTF8ToString(title);
     OmbrixPage.byId('ReportText').textContent = UTF8ToString(text);
     OmbrixPage.byId('ReportButton').textContent = UTF8ToString(button);

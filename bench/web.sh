@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The web page's figures (bench/web_figures.py) beside the native kernel's,
-# measured one after the other in one run on this machine: what a first visit
-# transfers, the time to the window taking input, and a click in Chromium
-# against the native baseline kernel and the native compute.
+# measured one after the other in one run on this machine: in Chromium, WebKit
+# and Firefox (or the engines named: web.sh ENGINE...), what a first visit
+# transfers, the time to the window taking input, and a click, against the
+# native baseline kernel and the native compute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh webtest
@@ -22,5 +23,4 @@ for b in json.load(open(sys.argv[1]))["benchmarks"]:
     if b["name"] == sys.argv[2] + "_median": print(b["real_time"])' "$native" "$1"
 }
 baseline=$(median BM_QuadraturePath/baseline) compute=$(median BM_Compute)
-echo "native: baseline kernel $baseline ms, compute $compute ms (medians of 5)"
-/usr/bin/python3 bench/web_figures.py build/web "$baseline" "$compute"
+/usr/bin/python3 bench/web_figures.py build/web "$baseline" "$compute" "$@"

@@ -7,7 +7,8 @@ web_figures.py BUILD NATIVE-BASELINE-MS NATIVE-COMPUTE-MS [ENGINE...]
 Prints, for the site in BUILD/site served on 127.0.0.1, in each engine
 (tests/web/engines.py; all three by default):
   what a first visit transfers: every file the page and its service worker
-  ask for, as sent plain and as a server sends it gzipped (gzip -9);
+  are sent (a file confirmed unchanged is not sent again), plain and as a
+  server sends it gzipped (gzip -9);
   the time from the start of navigation to the window taking input: on a
   first visit in a browser just started with a new profile (median of 5),
   and on a visit that the service worker serves (median of 10);
@@ -46,14 +47,14 @@ CLICKS = """
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
-    served = []
+    sent = []  # the paths answered with the file
 
     def log_message(self, *args):
         pass
 
-    def do_GET(self):
-        Handler.served.append(self.path)
-        super().do_GET()
+    def log_request(self, code="-", size="-"):
+        if str(code) == "200":
+            Handler.sent.append(self.path.split("?")[0].lstrip("/") or "index.html")
 
 
 def wait_until(engine, script, what):
@@ -73,15 +74,15 @@ def visit(engine, url):
 
 
 def figures(make_engine, url):
-    first, files = [], set()
+    first, files = [], []
     for k in range(5):
         engine = make_engine()
-        Handler.served.clear()
+        Handler.sent.clear()
         first.append(visit(engine, url))
         if k == 0:
             wait_until(engine, "return !!navigator.serviceWorker.controller", "the service worker took no control")
             time.sleep(1)  # the worker's own requests
-            files = sorted({path.split("?")[0].lstrip("/") or "index.html" for path in Handler.served})
+            files = sorted(Handler.sent)
             served = []
             for _ in range(10):
                 served.append(visit(engine, url))
@@ -92,7 +93,7 @@ def figures(make_engine, url):
     packed = sum(len(gzip.compress((SITE / name).read_bytes(), 9)) for name in files)
     click = statistics.median(clicks)
     print(f"{make_engine.name}:\n"
-          f"  first visit: {len(files)} files, {plain / 1000:.1f} kB plain, {packed / 1000:.1f} kB gzipped:"
+          f"  first visit: {len(files)} files sent, {plain / 1000:.1f} kB plain, {packed / 1000:.1f} kB gzipped:"
           f" {' '.join(files)}\n"
           f"  navigation to input: first visit in a new browser {statistics.median(first):.0f} ms (median of 5),"
           f" from the service worker {statistics.median(served):.0f} ms (median of 10)\n"

@@ -15,6 +15,7 @@ import functools
 import hashlib
 import http.server
 import pathlib
+import random
 import re
 import shutil
 import subprocess
@@ -32,6 +33,7 @@ SOURCE = pathlib.Path(__file__).resolve().parents[2]
 BUILD = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else SOURCE / "build" / "web").resolve()
 ENGINE = sys.argv.pop(1) if len(sys.argv) > 1 else "chromium"
 TWIPS_PER_PIXEL = 15
+SEED = 20261209
 
 # What each kind of runtime error reaching the user looks like: through Val,
 # the quadrature, the flat case's product and a division.
@@ -376,6 +378,36 @@ class PageBehaviour(PageTest):
             self.assertEqual(self.compute("2。5", "1", "1"), self.compute("2.5", "1", "1"))
         finally:
             self.b.phone(False)
+
+    def test_a_random_session_raises_no_page_error(self):
+        rng = random.Random(SEED)
+        texts = ["1", "2.5", "1e200", "1e-300", "&H1F", "-3", "abc", "", " ", "1,5", "0", "7d2", "1" * 40,
+                 "3 4", "１２", "+.5e+1", "&O17", "1e308", "2。5"]
+        buttons = ["Command1", "Command2", "Command3", "Command5"]
+        computes = 0
+        for _ in range(300):
+            if self.report_open():
+                if "keys on a button" in self.b.cannot:
+                    self.b.click("ReportButton")
+                else:
+                    self.focus("ReportButton")
+                    self.b.keys(rng.choice([Keys.RETURN, Keys.SPACE, Keys.ESCAPE]))
+                continue
+            action = rng.random()
+            if action < 0.45:
+                self.type_into(rng.choice(["Text1", "Text2", "Text3", "Text4"]), rng.choice(texts))
+            elif action < 0.8:
+                button = rng.choice(buttons)
+                computes += button == "Command5"
+                self.b.click(button)
+            elif action < 0.9:
+                self.b.keys(Keys.TAB)
+            elif self.b.focused() != "Command4":
+                self.b.keys(rng.choice([Keys.RETURN, Keys.SPACE, Keys.ENTER]))
+        self.assertGreater(computes, 15)
+        if self.report_open():
+            self.b.click("ReportButton")
+        self.assertEqual(self.compute("3", "2", "1"), "48.882146302593")
 
     def test_a_strict_content_security_policy_stops_inline_code(self):
         policy = self.js("return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")

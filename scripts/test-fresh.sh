@@ -71,7 +71,7 @@ git clone --quiet --no-hardlinks "file://$PWD" "$root/root/ombrix"
 
 inside() {  # runs a command in the root as a fresh login would, as root
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        LANG=C.UTF-8 TERM=dumb DISPLAY="$display" bash -c "cd /root/ombrix && $1"
+        TERM=dumb DISPLAY="$display" bash -c "cd /root/ombrix && $1"
 }
 
 echo "== scripts/run.sh"

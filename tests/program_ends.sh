@@ -3,7 +3,9 @@
 # Starts the program that ships on an Xvfb display of its own, as a user
 # would, with Qt options on its command line that it must ignore, and ends it
 # by its exit button, then by the window system's close. Each time the window
-# must be Ombrix's, left to right, and the program must end with status 0.
+# must be Ombrix's, left to right, titled so for every window manager, and the
+# program must end with status 0. It is started in the POSIX locale first and
+# then in a UTF-8 one, whatever the caller's.
 #   program_ends.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -44,7 +46,9 @@ PYTHON
 
 status=0
 for how in exit-button close; do
-    "$program" -qwindowtitle X -reverse -stylesheet none.qss >"$work/$how.log" 2>&1 &
+    locale=POSIX
+    [[ $how == close ]] && locale=C.UTF-8
+    env -u LANG -u LANGUAGE LC_ALL=$locale "$program" -qwindowtitle X -reverse -stylesheet none.qss >"$work/$how.log" 2>&1 &
     pid=$!
     window=""
     for _ in $(seq 300); do
@@ -78,7 +82,7 @@ for how in exit-button close; do
     fi
     wait "$pid"
     code=$?
-    echo "$how: the program ended with status $code"
+    echo "$how: the program ended with status $code in the $locale locale"
     [[ $code -eq 0 ]] || { cat "$work/$how.log"; status=1; }
 done
 exit $status

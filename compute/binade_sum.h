@@ -14,9 +14,9 @@
 // at n_end u. The r are integers below 2^52, so their sum is exact in any
 // order, in vector registers. A block that fails a check (a tie, a binade
 // crossing, a total of zero or below the normal range, a term too large) is
-// added the plain way, one term after another. Internal to the compute library.
+// added the plain way, one term after another. The row kernel that does this
+// is in quadrature_rows.cpp. Internal to the compute library.
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -45,41 +45,6 @@ inline Units UnitsOf(double total) {
     const auto value = BitCast<double>(static_cast<std::uint64_t>(1023 - 52 + e) << 52);
     return {perValue, value, total * perValue, true};
 }
-
-// Lanes of rounded terms, summed side by side; Width is the block of terms
-// taken at a time.
-template <int Width>
-struct Lanes {
-    double rounded[Width] = {};  // sum of RNE(t/u)
-    // The largest t/u. The sum's check alone would catch a t/u >= 2^52 (its r
-    // is at least 2^52, and n is), but with this lane GCC vectorises the
-    // row kernel's block of terms as a whole, several times faster.
-    double largest[Width] = {};
-    double ties[Width] = {};  // how many t/u were halves
-
-    [[gnu::always_inline]] void Add(int lane, double term, double perValue) {
-        const double x = term * perValue;
-        const double r = (x + TwoTo52) - TwoTo52;  // RNE(x) for 0 <= x < 2^52
-        rounded[lane] += r;
-        largest[lane] = std::max(largest[lane], x);
-        ties[lane] += std::abs(x - r) == 0.5 ? 1.0 : 0.0;
-    }
-
-    // The total after the block's terms, if the checks allow it; otherwise
-    // false, and the block must be added term by term.
-    [[nodiscard]] bool Finish(const Units& units, double& total) const {
-        if (!units.usable) return false;
-        double sum = units.count, top = 0.0, tieCount = 0.0;
-        for (int k = 0; k < Width; ++k) {
-            sum += rounded[k];
-            top = std::max(top, largest[k]);
-            tieCount += ties[k];
-        }
-        if (tieCount != 0.0 || !(top < TwoTo52) || !(sum < TwoTo53)) return false;
-        total = sum * units.value;
-        return true;
-    }
-};
 
 // Adds terms[0], terms[1], ... into total one at a time: the plain way.
 inline double AddSerially(double total, const double* terms, int count) {

@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compute/quadrature_rows.h"
 
+#include <algorithm>
 #include <cmath>
-
-#ifdef OMBRIX_X86_PATHS
-// GCC 12's _mm512_sqrt_pd hands its unused pass-through operand an undefined
-// vector on purpose, which -Wuninitialized reports in the header (GCC bug
-// 105593, mended in GCC 13).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#include <immintrin.h>
-#pragma GCC diagnostic pop
-#endif
+#include <cstdint>
+#include <cstring>
 
 #if defined(__wasm_simd128__)
 #include <wasm_simd128.h>
@@ -22,103 +15,88 @@
 namespace ombrix::rows {
 namespace {
 
-// A row's terms are computed a block at a time, in vector registers, and
-// added into the total by their integer sums in units of its last place,
-// which give the bits of the serial additions (binade_sum.h); a row where
-// that cannot be proven is added term by term. The body is inlined into each
-// instruction-set variant below and vectorised there.
-[[gnu::always_inline, maybe_unused]] inline double AddRow(double total, double m, const double* weights,
-                                                          const NodeTable& nodes) {
-    const double* cosine = nodes.cosine.data();
-    const double* cosineSquared = nodes.cosineSquared.data();
+// Vectors of 2, 4 and 8 doubles, in GCC's and Clang's vector extension: each
+// operator is the IEEE operation on every lane, rounded once, as on a double.
+using Doubles2 = double __attribute__((vector_size(16)));
+using Doubles4 = double __attribute__((vector_size(32)));
+using Doubles8 = double __attribute__((vector_size(64)));
+
+// The one row kernel, for a vector of any width: a row's terms a vector at a
+// time, each the method's w_j (cos_j sqrt(1 + m cos_j^2)), added into the
+// total by their integer sums in units of its last place, which give the
+// bits of the serial additions (binade_sum.h); a row where that cannot be
+// proven (a tie, a crossing of the binade, a total that is no usable unit) is
+// added term by term. Inlined into each instruction set's function below;
+// it takes and returns no vector, so no call crosses an instruction set.
+template <typename V>
+[[gnu::always_inline]] inline double AddRow(double total, double m, const double* weights, const NodeTable& nodes) {
+    constexpr int width = sizeof(V) / sizeof(double);
+    // Several sums side by side, so that no addition waits for the one before.
+    constexpr int sides = NodeBlock / width < 2 ? 2 : NodeBlock / width;
+    static_assert(PaddedNodes % (width * sides) == 0);
+    using Bits = decltype(V{} == V{});  // the same lanes, as 64-bit integers
+    constexpr auto SignBit = static_cast<std::int64_t>(std::uint64_t{1} << 63);
     alignas(64) double terms[PaddedNodes];
     const binade::Units units = binade::UnitsOf(total);
-    binade::Lanes<NodeBlock> lanes;
-    for (int j = 0; j < PaddedNodes; j += NodeBlock) {
-        for (int k = 0; k < NodeBlock; ++k) {
-            const double s = 1.0 + m * cosineSquared[j + k];
-            const double t = weights[j + k] * (cosine[j + k] * std::sqrt(s));
-            terms[j + k] = t;
-            lanes.Add(k, t, units.perValue);
+    V sums[sides] = {};
+    V farthest[sides] = {};  // the largest |t/u - RNE(t/u)|: a half is a tie
+    for (int j = 0; j < PaddedNodes; j += width * sides) {
+        for (int side = 0; side < sides; ++side) {
+            const int at = j + side * width;
+            V cosine, cosineSquared, weight;
+            std::memcpy(&cosine, nodes.cosine.data() + at, sizeof(V));
+            std::memcpy(&cosineSquared, nodes.cosineSquared.data() + at, sizeof(V));
+            std::memcpy(&weight, weights + at, sizeof(V));
+            const V s = 1.0 + m * cosineSquared;
+#if defined(__wasm_simd128__)
+            const V root = reinterpret_cast<V>(wasm_f64x2_sqrt(reinterpret_cast<v128_t>(s)));
+#else
+            // Compilers make one vector square root of this loop.
+            V root = s;
+            for (int k = 0; k < width; ++k) root[k] = std::sqrt(root[k]);
+#endif
+            const V t = weight * (cosine * root);
+            std::memcpy(terms + at, &t, sizeof(V));
+            // RNE(t/u) for 0 <= t/u < 2^52.
+            const V x = t * units.perValue;
+            const V r = (x + binade::TwoTo52) - binade::TwoTo52;
+            sums[side] += r;
+            // |x - r|: the sign bit cleared. A vector conditional, where
+            // std::max lane by lane would not stay a vector.
+            const V offset = reinterpret_cast<V>(reinterpret_cast<Bits>(x - r) & ~SignBit);
+            farthest[side] = offset > farthest[side] ? offset : farthest[side];
         }
     }
-    double result = 0.0;
-    // The loop above wrote every term: PaddedNodes is a positive multiple of NodeBlock.
-    // cppcheck-suppress uninitvar
-    return lanes.Finish(units, result) ? result : binade::AddSerially(total, terms, PaddedNodes);
+    if (units.usable) {
+        double sum = units.count, largestOffset = 0.0;
+        for (int side = 0; side < sides; ++side) {
+            for (int k = 0; k < width; ++k) {
+                sum += sums[side][k];
+                largestOffset = std::max(largestOffset, farthest[side][k]);
+            }
+        }
+        // Every r is a non-negative integer; below 2^53 their sum is exact
+        // in any order, and a term of 2^52 units or more takes it past.
+        if (largestOffset < 0.5 && sum < binade::TwoTo53) return sum * units.value;
+    }
+    return binade::AddSerially(total, terms, PaddedNodes);
 }
 
 #if defined(__wasm_simd128__)
-// WebAssembly's baseline is its 128-bit vectors, two nodes a vector. The same
-// steps as AddRow written out, as for AVX-512 below: clang vectorises the
-// terms but adds their rounded sums one lane at a time, which halves the speed.
-double AddRowBaseline(double total, double m, const double* w, const NodeTable& n) {
-    alignas(64) double terms[PaddedNodes];
-    const binade::Units units = binade::UnitsOf(total);
-    const v128_t rowM = wasm_f64x2_splat(m), one = wasm_f64x2_splat(1.0), perValue = wasm_f64x2_splat(units.perValue);
-    const v128_t magic = wasm_f64x2_splat(binade::TwoTo52), half = wasm_f64x2_splat(0.5);
-    v128_t sums[4] = {wasm_f64x2_splat(0.0), wasm_f64x2_splat(0.0), wasm_f64x2_splat(0.0), wasm_f64x2_splat(0.0)};
-    v128_t ties = wasm_i64x2_splat(0);
-    for (int j = 0; j < PaddedNodes; j += 2) {
-        const v128_t s = wasm_f64x2_add(one, wasm_f64x2_mul(rowM, wasm_v128_load(n.cosineSquared.data() + j)));
-        const v128_t f = wasm_f64x2_mul(wasm_v128_load(n.cosine.data() + j), wasm_f64x2_sqrt(s));
-        const v128_t t = wasm_f64x2_mul(wasm_v128_load(w + j), f);
-        wasm_v128_store(terms + j, t);
-        const v128_t x = wasm_f64x2_mul(t, perValue);
-        const v128_t r = wasm_f64x2_sub(wasm_f64x2_add(x, magic), magic);
-        sums[(j / 2) % 4] = wasm_f64x2_add(sums[(j / 2) % 4], r);
-        ties = wasm_v128_or(ties, wasm_f64x2_eq(wasm_f64x2_abs(wasm_f64x2_sub(x, r)), half));
-    }
-    if (units.usable && !wasm_v128_any_true(ties)) {
-        double sum = units.count;
-        for (const v128_t lane : sums) sum += wasm_f64x2_extract_lane(lane, 0) + wasm_f64x2_extract_lane(lane, 1);
-        if (sum < binade::TwoTo53) return sum * units.value;
-    }
-    return binade::AddSerially(total, terms, PaddedNodes);
-}
-#else
-double AddRowBaseline(double total, double m, const double* w, const NodeTable& n) { return AddRow(total, m, w, n); }
+static_assert(sizeof(Doubles2) == sizeof(v128_t), "WebAssembly's vectors hold two doubles");
 #endif
+
+double AddRowBaseline(double total, double m, const double* w, const NodeTable& n) {
+    return AddRow<Doubles2>(total, m, w, n);
+}
 
 #ifdef OMBRIX_X86_PATHS
 [[gnu::target("avx2")]] double AddRowAvx2(double total, double m, const double* w, const NodeTable& n) {
-    return AddRow(total, m, w, n);
+    return AddRow<Doubles4>(total, m, w, n);
 }
 
-// One __m512d holds a block of nodes; the table's rows are whole blocks and
-// aligned for the stores into terms.
-static_assert(NodeBlock * sizeof(double) == sizeof(__m512d), "the AVX-512 kernel takes one block a register");
-static_assert(alignof(NodeTable) >= 64);
-
-// The same steps as AddRow, written out for AVX-512, where the vectoriser's
-// own choices were found to vary with small changes to the source.
 [[gnu::target("avx512f")]] double AddRowAvx512(double total, double m, const double* w, const NodeTable& n) {
-    alignas(64) double terms[PaddedNodes];
-    const binade::Units units = binade::UnitsOf(total);
-    const __m512d rowM = _mm512_set1_pd(m), one = _mm512_set1_pd(1.0), perValue = _mm512_set1_pd(units.perValue);
-    const __m512d magic = _mm512_set1_pd(binade::TwoTo52), half = _mm512_set1_pd(0.5), minusHalf = _mm512_set1_pd(-0.5);
-    __m512d sums[2] = {_mm512_setzero_pd(), _mm512_setzero_pd()};
-    __mmask8 ties = 0;
-    for (int j = 0; j < PaddedNodes; j += NodeBlock) {
-        const __m512d s = _mm512_add_pd(one, _mm512_mul_pd(rowM, _mm512_loadu_pd(n.cosineSquared.data() + j)));
-        const __m512d f = _mm512_mul_pd(_mm512_loadu_pd(n.cosine.data() + j), _mm512_sqrt_pd(s));
-        const __m512d t = _mm512_mul_pd(_mm512_loadu_pd(w + j), f);
-        _mm512_store_pd(terms + j, t);
-        const __m512d x = _mm512_mul_pd(t, perValue);
-        const __m512d r = _mm512_sub_pd(_mm512_add_pd(x, magic), magic);
-        sums[(j / NodeBlock) % 2] = _mm512_add_pd(sums[(j / NodeBlock) % 2], r);
-        const __m512d offset = _mm512_sub_pd(x, r);
-        ties |= _mm512_cmp_pd_mask(offset, half, _CMP_EQ_OQ) | _mm512_cmp_pd_mask(offset, minusHalf, _CMP_EQ_OQ);
-    }
-    if (units.usable && ties == 0) {
-        alignas(64) double lanes[2 * NodeBlock];
-        _mm512_store_pd(lanes, sums[0]);
-        _mm512_store_pd(lanes + NodeBlock, sums[1]);
-        double sum = units.count;
-        for (const double lane : lanes) sum += lane;
-        if (sum < binade::TwoTo53) return sum * units.value;
-    }
-    return binade::AddSerially(total, terms, PaddedNodes);
+    return AddRow<Doubles8>(total, m, w, n);
 }
 #endif
 

@@ -7,10 +7,10 @@
 #include "runtime/checked_math.h"
 #include "runtime/float_environment.h"
 
-// The quadrature computes exactly the steps of the method, one rounding each,
-// and its total is the double that adding the 1,002,001 terms one at a time,
-// in the order i, then j, gives. What it does not do is repeat work whose
-// result cannot differ:
+// The quadrature computes exactly the steps of the method, one rounding each
+// (docs/accuracy.md, "A click's arithmetic"), and its total is the double that
+// adding the 1,002,001 terms one at a time, in the order i, then j, gives.
+// What it does not do is repeat work whose result cannot differ:
 //
 // - cos(j h), its square and the weight of node j are the same doubles in
 //   every row and column, so they are computed once, in the node table; a

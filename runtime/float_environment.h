@@ -25,12 +25,4 @@ private:
     std::uint64_t savedControl_ = 0;
 };
 
-// The processor's floating-point control register, which fenv.h does not
-// fully reach everywhere (mingw-w64's fesetenv leaves the SSE unit's
-// rounding and flushing as they are): MXCSR on x86, FPCR on aarch64, and 0
-// elsewhere. FlushToZeroBits are its bits that flush subnormals to zero.
-std::uint64_t FloatControl();
-void SetFloatControl(std::uint64_t value);
-extern const std::uint64_t FlushToZeroBits;
-
 }  // namespace ombrix

@@ -25,18 +25,18 @@ public:
     void SetText(Box box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
     void SetResultNote(std::string_view text) override { note = text; }
     void ShowErrorReport(const ErrorReport& report) override { reports.push_back(report); }
+    void Exit() override { ++exits; }
 
     std::array<std::string, 4> boxes;
     std::string note;
     std::vector<ErrorReport> reports;
+    int exits = 0;
 };
 
 // Each button runs the command its entry in the table names, and the note
 // goes with every change of Text4: a result's note, or none.
 TEST(Form1Behaviour, EachButtonDoesItsCommand) {
     RecordingView view;
-    int exits = 0;
-    view.SetExitAction([&exits] { ++exits; });
     const auto click = [&view](const char* name) {
         for (const ControlPlace& place : Form1Controls)
             if (place.name == name) ClickCommand(view, *place.command);
@@ -66,7 +66,7 @@ TEST(Form1Behaviour, EachButtonDoesItsCommand) {
     EXPECT_EQ(view.note, "");
 
     click("Command4");
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(view.exits, 1);
     EXPECT_TRUE(view.reports.empty());
 }
 
@@ -88,6 +88,7 @@ TEST(Form1Behaviour, FailuresAreReportedAndChangeNothing) {
         {[] { throw std::bad_alloc(); }, "实时错误 '7':\n\n内存不足"},
         {[] { throw std::overflow_error("x"); }, "实时错误 '6':\n\n溢出"},
         {[] { throw std::domain_error("x"); }, "实时错误 '5':\n\n无效的过程调用或参数"},
+        {[] { throw std::logic_error("x"); }, "实时错误 '51':\n\n内部错误"},
         {[] { throw 42; }, "实时错误 '51':\n\n内部错误"},
     };
     for (const auto& [work, text] : cases) {

@@ -8,7 +8,7 @@
 #include <cfenv>
 #include <cstdint>
 
-#include "runtime/float_environment.h"
+#include "runtime/float_control.h"
 
 namespace ombrix::test {
 

@@ -9,7 +9,8 @@
 namespace ombrix {
 
 ErrorReport ErrorReportFor(const RuntimeError& error) {
-    return {"Ombrix", "实时错误 '" + std::to_string(error.number()) + "':\n\n" + error.message(), "确定"};
+    return {std::string(ErrorReportTitle), "实时错误 '" + std::to_string(error.number()) + "':\n\n" + error.message(),
+            std::string(ErrorReportButton)};
 }
 
 void ReportingErrors(Form1View& view, const std::function<void()>& work) {

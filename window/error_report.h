@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "runtime/runtime_error.h"
 
@@ -12,6 +13,9 @@ class Form1View;
 
 // The classic error report: a modal box titled "Ombrix" with "实时错误 '6':",
 // a blank line and the message, and one button, 确定.
+inline constexpr std::string_view ErrorReportTitle = "Ombrix";
+inline constexpr std::string_view ErrorReportButton = "确定";
+
 struct ErrorReport {
     std::string title;
     std::string text;

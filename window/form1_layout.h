@@ -10,14 +10,23 @@
 
 namespace ombrix {
 
-// Form1's geometry is kept in twips (1/1440 inch); 15 twips make one logical
-// pixel, which Qt scales on high-density screens.
-inline constexpr int TwipsPerPixel = 15;
+// Form1's geometry is kept in twips, 1/1440 inch. At the logical 96 dots per
+// inch that Qt and the browser lay out in (and scale on dense screens), 15
+// twips make one pixel; Win32 lays out in the screen's own pixels, at its DPI.
+inline constexpr int TwipsPerInch = 1440;
+inline constexpr int LogicalDpi = 96;
 inline constexpr int Form1ClientWidth = 4680;
 inline constexpr int Form1ClientHeight = 3195;
 inline constexpr std::string_view Form1Caption = "Ombrix计算器";
 
-constexpr int TwipsToPixels(int twips) { return twips / TwipsPerPixel; }
+// Pixels at `dpi`, rounded to the nearest, halves away from zero, as Windows'
+// MulDiv(twips, dpi, 1440) rounds them.
+constexpr int TwipsToPixels(int twips, int dpi = LogicalDpi) {
+    const long long product = static_cast<long long>(twips) * dpi;
+    const long long half = TwipsPerInch / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / TwipsPerInch : -((half - product) / TwipsPerInch));
+}
+static_assert(TwipsToPixels(4680) == 312 && TwipsToPixels(375, 144) == 38 && TwipsToPixels(-375, 144) == -38);
 
 // Every caption in a CJK face at 9 points fits its fixed control size. The
 // faces in order of preference: Windows' own, then those of Linux and macOS.
@@ -27,6 +36,21 @@ inline constexpr std::array<std::string_view, 7> Form1FontFamilies = {
     "Noto Sans CJK SC",   "Source Han Sans SC", "PingFang SC"};
 
 enum class ControlKind { Label, TextBox, Button };
+
+// The kind's name, as the front ends that are not C++ know it.
+constexpr std::string_view ControlKindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return "Label";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::Button: return "Button";
+    }
+    return "";
+}
+
+// The box that shows the result (which the user may edit, and nothing reads),
+// and the box that has the focus when the window opens.
+inline constexpr Box ResultBox = Box::Text4;
+inline constexpr Box StartFocus = Box::Text1;
 
 // What a click on each button runs.
 enum class Command { ClearRow1, ClearRow2, ClearRow3, Exit, Compute };
@@ -75,7 +99,15 @@ inline constexpr std::size_t Form1Buttons = CountOf(ControlKind::Button);
 
 static_assert(Form1Labels == 3 && Form1TextBoxes == 4 && Form1Buttons == 5,
               "Form1 has three labels, four text boxes and five buttons, each a member of Form1");
-static_assert(Form1ClientWidth % TwipsPerPixel == 0 && Form1ClientHeight % TwipsPerPixel == 0);
+static_assert(std::all_of(Form1Controls.begin(), Form1Controls.end(),
+                          [](const ControlPlace& p) {
+                              return (p.left | p.top | p.width | p.height) >= 0 &&
+                                     TwipsToPixels(p.left) * 15 == p.left && TwipsToPixels(p.top) * 15 == p.top &&
+                                     TwipsToPixels(p.width) * 15 == p.width && TwipsToPixels(p.height) * 15 == p.height;
+                          }) &&
+                  TwipsToPixels(Form1ClientWidth) * 15 == Form1ClientWidth &&
+                  TwipsToPixels(Form1ClientHeight) * 15 == Form1ClientHeight,
+              "at 96 DPI every place is a whole number of pixels");
 
 // The places in the table of a box and of a button's command.
 constexpr std::size_t PlaceOf(Box box) {

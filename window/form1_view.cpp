@@ -5,12 +5,6 @@
 
 namespace ombrix {
 
-void Form1View::Exit() {
-    if (exitAction_) {
-        exitAction_();
-    } else {
-        ExitProgram();
-    }
-}
+void Form1View::Exit() { ExitProgram(); }
 
 }  // namespace ombrix

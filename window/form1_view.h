@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,18 +27,13 @@ public:
     virtual void SetText(Box box, std::string_view text) = 0;
     // Text4's tooltip and accessible description; empty for none.
     virtual void SetResultNote(std::string_view note) = 0;
-    // Shows the report as a modal box over the window; returns when it is closed.
+    // Shows the report as a modal box over the window. Where the platform
+    // can wait, it returns when the report is closed; the web page's returns
+    // at once, and the page keeps the window inert until it is closed.
     virtual void ShowErrorReport(const ErrorReport& report) = 0;
-    // What the exit button does: the exit action, ExitProgram unless a test
-    // set another. A front end whose platform cannot end the program at once
-    // does what comes nearest.
+    // What the exit button does: ExitProgram. A front end whose platform
+    // cannot end the program at once does what comes nearest.
     virtual void Exit();
-
-    // Lets a test observe the exit button instead of ending the program.
-    void SetExitAction(std::function<void()> action) { exitAction_ = std::move(action); }
-
-private:
-    std::function<void()> exitAction_;
 };
 
 }  // namespace ombrix

@@ -469,7 +469,8 @@ class OfflineSite(PageTest):
                 part.write("/* version 2 */\n")
         subprocess.run([sys.executable, str(source / "make_site.py"), str(source), str(SOURCE / "packaging" / "icons"),
                         str(BUILD / "window" / "web"), str(BUILD / "scalar" / "window" / "web"),
-                        str(self.folder.parent / (self.folder.name + "-v2")), "2"], check=True)
+                        str(self.folder.parent / (self.folder.name + "-v2")), "2",
+                        str(BUILD / "window" / "web" / "form1.json")], check=True)
         version2 = self.folder.parent / (self.folder.name + "-v2")
         self.addCleanup(shutil.rmtree, version2, True)
         shutil.copytree(version2 / "site", self.folder, dirs_exist_ok=True)

@@ -50,7 +50,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setFont(Form1Font());
     setWindowIcon(Form1Icon());
     CreateControls();
-    Text1->setFocus(Qt::OtherFocusReason);
+    boxes_[static_cast<std::size_t>(StartFocus)]->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::CreateControls() {
@@ -93,14 +93,6 @@ void Form1::CreateControls() {
         }
     }
     for (std::size_t k = 0; k < labels_.size(); ++k) labels_[k]->setBuddy(boxes_[k]);
-
-    Text1 = boxes_[0], Text2 = boxes_[1], Text3 = boxes_[2], Text4 = boxes_[3];
-    Label1 = labels_[0], Label2 = labels_[1], Label3 = labels_[2];
-    Command1 = buttons_[static_cast<std::size_t>(Command::ClearRow1)];
-    Command2 = buttons_[static_cast<std::size_t>(Command::ClearRow2)];
-    Command3 = buttons_[static_cast<std::size_t>(Command::ClearRow3)];
-    Command4 = buttons_[static_cast<std::size_t>(Command::Exit)];
-    Command5 = buttons_[static_cast<std::size_t>(Command::Compute)];
 }
 
 std::string Form1::Text(Box box) const { return boxes_[static_cast<std::size_t>(box)]->text().toStdString(); }
@@ -108,8 +100,9 @@ std::string Form1::Text(Box box) const { return boxes_[static_cast<std::size_t>(
 void Form1::SetText(Box box, std::string_view text) { boxes_[static_cast<std::size_t>(box)]->setText(FromUtf8(text)); }
 
 void Form1::SetResultNote(std::string_view note) {
-    Text4->setToolTip(FromUtf8(note));
-    Text4->setAccessibleDescription(FromUtf8(note));
+    QLineEdit* result = boxes_[static_cast<std::size_t>(ResultBox)];
+    result->setToolTip(FromUtf8(note));
+    result->setAccessibleDescription(FromUtf8(note));
 }
 
 void Form1::ShowErrorReport(const ErrorReport& report) {
@@ -119,7 +112,5 @@ void Form1::ShowErrorReport(const ErrorReport& report) {
     box.button(QMessageBox::Ok)->setText(FromUtf8(report.button));
     box.exec();
 }
-
-QLineEdit* Form1::InputBox(int k) const { return k >= 1 && k <= 3 ? boxes_[static_cast<std::size_t>(k - 1)] : nullptr; }
 
 }  // namespace ombrix

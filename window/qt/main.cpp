@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+
 #include <clocale>
 #include <cstring>
+
 #include <langinfo.h>
 
 #include "window/qt/chinese_texts.h"
@@ -17,7 +19,8 @@ namespace {
 // themselves, and so does Ombrix on older Qt. Only the character type changes:
 // numbers are read and written by Ombrix's own rules, in every locale.
 void UseUtf8Characters() {
-    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    // Where the C library has no C.UTF-8 the locale stays as it was.
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) (void)std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
 }  // namespace

@@ -21,27 +21,20 @@ std::string_view BoxName(const ControlPlace& label) {
     return label.box ? Form1Controls[PlaceOf(*label.box)].name : std::string_view{};
 }
 
-std::string FontFamilies() {
-    std::string families;
-    for (const std::string_view family : Form1FontFamilies) families += "\"" + Terminated(family) + "\", ";
-    return families + "sans-serif";
-}
-
 }  // namespace
 
 Form1Page::Form1Page() {
-    ombrix_page_open(Terminated(Form1Caption).c_str(), FontFamilies().c_str(), Form1FontPoints,
-                     TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
+    ombrix_page_open(TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
-        ombrix_page_add_control(static_cast<int>(k), static_cast<int>(place.kind), Terminated(place.name).c_str(),
-                                Terminated(place.caption).c_str(), TwipsToPixels(place.left), TwipsToPixels(place.top),
-                                TwipsToPixels(place.width), TwipsToPixels(place.height),
-                                Terminated(place.accessibleName).c_str(),
+        ombrix_page_add_control(static_cast<int>(k), Terminated(ControlKindName(place.kind)).c_str(),
+                                Terminated(place.name).c_str(), Terminated(place.caption).c_str(),
+                                TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
+                                TwipsToPixels(place.height), Terminated(place.accessibleName).c_str(),
                                 Terminated(place.accessibleDescription).c_str(),
                                 Terminated(place.kind == ControlKind::Label ? BoxName(place) : "").c_str());
     }
-    ombrix_page_ready(PlaceNumber(Box::Text1));
+    ombrix_page_ready(PlaceNumber(StartFocus));
 }
 
 std::string Form1Page::Text(Box box) const {
@@ -52,11 +45,12 @@ std::string Form1Page::Text(Box box) const {
 }
 
 void Form1Page::SetText(Box box, std::string_view text) {
-    ombrix_page_set_text(PlaceNumber(box), Terminated(text).c_str());
+    // A screen reader is told each new result.
+    ombrix_page_set_text(PlaceNumber(box), Terminated(text).c_str(), box == ResultBox ? 1 : 0);
 }
 
 void Form1Page::SetResultNote(std::string_view note) {
-    ombrix_page_set_note(PlaceNumber(Box::Text4), Terminated(note).c_str());
+    ombrix_page_set_note(PlaceNumber(ResultBox), Terminated(note).c_str());
 }
 
 void Form1Page::ShowErrorReport(const ErrorReport& report) {

@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Puts Ombrix's web page together from its parts and the emscripten output.
 
-make_site.py SOURCE ICONS BUILT SCALAR OUTPUT VERSION
+make_site.py SOURCE ICONS BUILT SCALAR OUTPUT VERSION FACTS
 
 SOURCE is window/web, ICONS packaging/icons, BUILT the folder that holds
 ombrix.js and ombrix.wasm (built with 128-bit vectors), SCALAR the one that
 holds ombrix-nosimd.js, ombrix-nosimd.wasm and ombrix-single.js (built
-without). Into OUTPUT go:
+without). FACTS is the JSON that form1_facts prints: the caption, the
+report's title and button, and the font, from Form1's table. Into OUTPUT go:
   site/        the site: index.html, its script, style, manifest, icons, both
                programs and the service worker that keeps it all for offline
                use;
@@ -54,16 +55,24 @@ def policy(script, style, image, more=""):
             f"{more}base-uri 'none'; form-action 'none'")
 
 
+def with_facts(text, facts):
+    """A part with Form1's caption, report texts and font put in."""
+    return (text.replace("@CAPTION@", html.escape(facts["caption"])).replace("@FONT@", facts["font"])
+            .replace("@REPORT_TITLE@", html.escape(facts["reportTitle"]))
+            .replace("@REPORT_BUTTON@", html.escape(facts["reportButton"])))
+
+
 def page(template, root_attributes, head, icon, scripts, content_policy):
     return (template.replace("@ROOT_ATTRIBUTES@", root_attributes).replace("@HEAD@", head)
             .replace("@ICON@", icon).replace("@SCRIPTS@", scripts)
             .replace("@POLICY@", html.escape(content_policy)))
 
 
-def main(source, icons, built, scalar, output, version):
+def main(source, icons, built, scalar, output, version, facts):
     source, icons, built, scalar, output = map(pathlib.Path, (source, icons, built, scalar, output))
-    template = read(source / "page.html.in")
-    style = read(source / "ombrix.css")
+    facts = json.loads(read(facts))
+    template = with_facts(read(source / "page.html.in"), facts)
+    style = with_facts(read(source / "ombrix.css"), facts)
     page_script = read(source / "page.js.in").replace("@VECTOR_PROBE@", json.dumps(VECTOR_PROBE))
 
     site = output / "site"
@@ -72,7 +81,7 @@ def main(source, icons, built, scalar, output, version):
     for size in ICON_SIZES:
         shutil.copyfile(icons / f"ombrix-{size}.png", site / "icons" / f"ombrix-{size}.png")
     shutil.copyfile(icons / "ombrix.svg", site / "icons" / "ombrix.svg")
-    shutil.copyfile(source / "ombrix.css", site / "ombrix.css")
+    (site / "ombrix.css").write_text(style, encoding="utf-8")
     (site / "page.js").write_text(page_script, encoding="utf-8")
     for name in ("ombrix.js", "ombrix.wasm"):
         shutil.copyfile(built / name, site / name)
@@ -83,7 +92,7 @@ def main(source, icons, built, scalar, output, version):
                       for size in (256,)]
     manifest_icons.append({"src": "icons/ombrix.svg", "sizes": "any", "type": "image/svg+xml"})
     (site / "manifest.json").write_text(
-        read(source / "manifest.json.in").replace("@ICONS@", json.dumps(manifest_icons, indent=2)
+        read(source / "manifest.json.in").replace("@CAPTION@", json.dumps(facts["caption"], ensure_ascii=False)[1:-1]).replace("@ICONS@", json.dumps(manifest_icons, indent=2)
                                                   .replace("\n", "\n  ")), encoding="utf-8")
 
     # page.js asks for the program that the browser can run.
@@ -132,6 +141,6 @@ def main(source, icons, built, scalar, output, version):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
+    if len(sys.argv) != 8:
         sys.exit(__doc__)
     main(*sys.argv[1:])

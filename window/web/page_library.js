@@ -118,43 +118,43 @@ mergeInto(LibraryManager.library, {
   },
 
   ombrix_page_open__deps: ['$OmbrixPage'],
-  ombrix_page_open: function (caption, fontFamilies, fontPoints, width, height) {
+  ombrix_page_open: function (width, height) {
     var client = OmbrixPage.byId('Client');
     client.textContent = '';
     OmbrixPage.controls = [];
     OmbrixPage.ended = false;
     OmbrixPage.byId('ResultNote').textContent = '';
-    var title = UTF8ToString(caption);
-    document.title = title;
-    OmbrixPage.byId('Caption').textContent = title;
     client.style.width = width + 'px';
     client.style.height = height + 'px';
-    // The window, the report and the page's own notes in Form1's font.
-    document.body.style.fontFamily = UTF8ToString(fontFamilies);
-    document.body.style.fontSize = fontPoints + 'pt';
     if (OmbrixPage.opened) return;
     OmbrixPage.opened = true;
     client.addEventListener('keydown', OmbrixPage.wrapTab);
     OmbrixPage.byId('Restart').addEventListener('click', OmbrixPage.restart);
-    OmbrixPage.byId('ReportButton').addEventListener('click', function () {
-      OmbrixPage.byId('ErrorReport').close();
-    });
-    OmbrixPage.byId('ErrorReport').addEventListener('close', function () {
+    // The focus goes back to the report's opener as the report closes: at
+    // once after 确定, and on the close event after Escape, which comes a
+    // task later.
+    var giveFocusBack = function () {
       var back = OmbrixPage.reportOpener;
       OmbrixPage.reportOpener = null;
       if (back && back.isConnected) back.focus();
+    };
+    OmbrixPage.byId('ReportButton').addEventListener('click', function () {
+      OmbrixPage.byId('ErrorReport').close();
+      giveFocusBack();
     });
+    OmbrixPage.byId('ErrorReport').addEventListener('close', giveFocusBack);
   },
 
   ombrix_page_add_control__deps: ['$OmbrixPage'],
   ombrix_page_add_control: function (place, kind, name, caption, left, top, width, height,
                                      accessibleName, accessibleDescription, labelFor) {
     var control;
-    if (kind === 0) {
+    kind = UTF8ToString(kind);
+    if (kind === 'Label') {
       control = document.createElement('label');
       control.htmlFor = UTF8ToString(labelFor);
       control.textContent = UTF8ToString(caption);
-    } else if (kind === 1) {
+    } else if (kind === 'TextBox') {
       control = document.createElement('input');
       control.type = 'text';
       control.inputMode = 'decimal';  // a phone's number keyboard
@@ -175,7 +175,7 @@ mergeInto(LibraryManager.library, {
         var data = event.dataTransfer;
         if (data) OmbrixPage.insertFirstLine(control, data.getData('text/plain'), event);
       });
-    } else {
+    } else if (kind === 'Button') {
       // A button clicks on Return, the keypad's Enter and Space, as
       // browsers do by themselves; it is no form's, so nothing is sent.
       control = document.createElement('button');
@@ -185,6 +185,8 @@ mergeInto(LibraryManager.library, {
         OmbrixPage.clicked = control;  // Safari and Firefox on macOS do not focus a clicked button
         if (!OmbrixPage.ended) _ombrix_click(place);
       });
+    } else {
+      throw new Error('Form1 has no control of kind ' + kind);
     }
     control.id = UTF8ToString(name);
     control.style.left = left + 'px';
@@ -217,10 +219,10 @@ mergeInto(LibraryManager.library, {
   },
 
   ombrix_page_set_text__deps: ['$OmbrixPage'],
-  ombrix_page_set_text: function (place, text) {
+  ombrix_page_set_text: function (place, text, announce) {
     var box = OmbrixPage.controls[place];
     box.value = UTF8ToString(text);
-    if (box.id === 'Text4') OmbrixPage.announce(box.value);
+    if (announce) OmbrixPage.announce(box.value);
   },
 
   ombrix_page_set_note__deps: ['$OmbrixPage'],

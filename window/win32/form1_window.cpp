@@ -16,7 +16,6 @@ namespace ombrix {
 namespace {
 
 constexpr wchar_t WindowClass[] = L"OmbrixForm1";
-constexpr int FirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 std::wstring Wide(std::string_view text) {
@@ -41,8 +40,6 @@ std::wstring WindowText(HWND window) {
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
-
-int Scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
 int CALLBACK NoteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -126,8 +123,9 @@ Form1Window::Form1Window(HINSTANCE instance) {
     DescribeControls();
     // The frame is sized for the DPI of the monitor the window is on, as the controls are.
     LayOut(WindowDpi(window_));
-    const RECT frame =
-        FrameFor({0, 0, Scaled(Form1ClientWidth, dpi_), Scaled(Form1ClientHeight, dpi_)}, WindowStyle, dpi_);
+    const RECT frame = FrameFor({0, 0, TwipsToPixels(Form1ClientWidth, static_cast<int>(dpi_)),
+                                 TwipsToPixels(Form1ClientHeight, static_cast<int>(dpi_))},
+                                WindowStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -177,7 +175,7 @@ void Form1Window::CreateControls(HINSTANCE instance) {
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
+    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(ResultBox));
     tool.lpszText = note_.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);  // two lines
@@ -209,8 +207,10 @@ void Form1Window::LayOut(UINT dpi) {
                              DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
-        SetWindowPos(controls_[k], nullptr, Scaled(place.left, dpi), Scaled(place.top, dpi), Scaled(place.width, dpi),
-                     Scaled(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        const int perInch = static_cast<int>(dpi);
+        SetWindowPos(controls_[k], nullptr, TwipsToPixels(place.left, perInch), TwipsToPixels(place.top, perInch),
+                     TwipsToPixels(place.width, perInch), TwipsToPixels(place.height, perInch),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     // Only now that no control uses it any more.
@@ -221,13 +221,7 @@ void Form1Window::LayOut(UINT dpi) {
 void Form1Window::Show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetFocus(BoxOf(Box::Text1));
-}
-
-HWND Form1Window::Control(std::string_view name) const {
-    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
-        if (Form1Controls[k].name == name) return controls_[k];
-    return nullptr;
+    SetFocus(BoxOf(StartFocus));
 }
 
 HWND Form1Window::BoxOf(Box box) const { return controls_[ombrix::PlaceOf(box)]; }
@@ -265,30 +259,19 @@ void Form1Window::SetResultNote(std::string_view note) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
+    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(ResultBox));
     tool.lpszText = note_.data();
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     if (accessibility_ != nullptr) {
         if (note_.empty()) {
             const MSAAPROPID description = PROPID_ACC_DESCRIPTION;
-            accessibility_->ClearHwndProps(BoxOf(Box::Text4), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+            accessibility_->ClearHwndProps(BoxOf(ResultBox), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                            &description, 1);
         } else {
-            accessibility_->SetHwndPropStr(BoxOf(Box::Text4), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+            accessibility_->SetHwndPropStr(BoxOf(ResultBox), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                            PROPID_ACC_DESCRIPTION, note_.c_str());
         }
     }
-}
-
-std::string Form1Window::ResultNote() const {
-    std::vector<wchar_t> text(1024, L'\0');
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(Box::Text4));
-    tool.lpszText = text.data();
-    SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
-    return Utf8(text.data());
 }
 
 void Form1Window::ShowErrorReport(const ErrorReport& report) {

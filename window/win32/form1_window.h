@@ -14,10 +14,14 @@ struct IAccPropServices;
 
 namespace ombrix {
 
+inline constexpr int FirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
+
 // Ombrix's only window on the Win32 API: the classic controls of USER32 and
 // COMCTL32 at the layout table's places, in twips scaled by the window's DPI.
-// What they do is Form1's behaviour (window/commands.h), bound here.
-class Form1Window final : public Form1View {
+// Each control's id is FirstControlId plus its index in the table, by which
+// tests and assistive technology find it (GetDlgItem). What they do is
+// Form1's behaviour (window/commands.h), bound here.
+class Form1Window : public Form1View {
 public:
     // Creates the window with its controls, not yet shown.
     explicit Form1Window(HINSTANCE instance);
@@ -25,17 +29,11 @@ public:
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
 
-    // Shows the window and puts the focus in Text1.
+    // Shows the window and puts the focus in the table's start box.
     void Show(int showCommand);
     // Ends the thread's message loop when the window is destroyed (closed).
     void EndLoopWhenDestroyed() { endsLoop_ = true; }
     [[nodiscard]] HWND Handle() const { return window_; }
-    // The DPI the window is laid out for.
-    [[nodiscard]] UINT Dpi() const { return dpi_; }
-    // The control of the layout table's entry `name` ("Text1", "Command5", ...).
-    [[nodiscard]] HWND Control(std::string_view name) const;
-    // The note that Text4's tooltip shows.
-    [[nodiscard]] std::string ResultNote() const;
 
     // Takes one message of the thread's loop before it is dispatched: Return
     // (the keypad's Enter too) clicks a focused button and does nothing in a

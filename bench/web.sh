@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh webtest
-export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+source scripts/lib/setup.sh
+use_emscripten
 cmake --workflow --preset web >/dev/null
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target ombrix_bench >/dev/null

@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 
 if [[ ${1:-} == web ]]; then
     scripts/install-deps.sh web
-    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}  # emscripten's modules, whichever node runs it
+    source scripts/lib/setup.sh
+    use_emscripten
     cmake --workflow --preset web
     port=${2:-8080}
     echo "Ombrix: http://127.0.0.1:$port/ (Ctrl+C ends it); one file for any browser: build/web/Ombrix.html"

@@ -10,33 +10,27 @@
 # builds the program first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/setup.sh
 if [[ ${1:-} == web ]]; then
-    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    use_emscripten
     cmake --workflow --preset web >/dev/null
     /usr/bin/python3 - "$PWD/build/web/Ombrix.html" docs/ombrix-web.png <<'PYTHON'
-import pathlib, sys, tempfile, time
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+import pathlib, sys, time
+sys.path.insert(0, "tests/web")
+from engines import Chromium
 from selenium.webdriver.common.keys import Keys
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-             "--disable-component-update", "--disable-sync", "--hide-scrollbars",
-             "--user-data-dir=" + tempfile.mkdtemp()):
-    options.add_argument(flag)
-driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                       {"width": 372, "height": 300, "deviceScaleFactor": 1, "mobile": False})
-driver.get(pathlib.Path(sys.argv[1]).as_uri())
-while driver.execute_script("return document.documentElement.dataset.ready") != "ready":
+browser = Chromium()
+browser.cdp("Emulation.setDeviceMetricsOverride", {"width": 372, "height": 300, "deviceScaleFactor": 1, "mobile": False})
+browser.get(pathlib.Path(sys.argv[1]).as_uri())
+while browser.js("return document.documentElement.dataset.ready") != "ready":
     time.sleep(0.05)
 for text in "321":
-    driver.switch_to.active_element.send_keys(text, Keys.TAB)
-driver.execute_script("document.getElementById('Command5').focus()")
-driver.switch_to.active_element.send_keys(Keys.RETURN)
+    browser.driver.switch_to.active_element.send_keys(text, Keys.TAB)
+browser.js("document.getElementById('Command5').focus()")
+browser.driver.switch_to.active_element.send_keys(Keys.RETURN)
 time.sleep(0.3)
-driver.save_screenshot(sys.argv[2])
-driver.quit()
+browser.driver.save_screenshot(sys.argv[2])
+browser.quit()
 PYTHON
     echo "wrote docs/ombrix-web.png"
     exit 0
@@ -45,7 +39,7 @@ if [[ ${1:-} == windows ]]; then
     out=docs/ombrix-windows.png
     cmake --preset windows-x64 >/dev/null
     cmake --build --preset windows-x64 --target ombrix >/dev/null
-    export WINEPREFIX=$PWD/build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    use_wine "$PWD/build/wine"
     program=("$(command -v wine64 || echo /usr/lib/wine/wine64)" build/windows-x64/window/Ombrix.exe)
 else
     out=docs/ombrix.png
@@ -55,12 +49,9 @@ else
     program=(build/release/window/ombrix)
 fi
 
-export DISPLAY=:73
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-Xvfb "$DISPLAY" -screen 0 640x400x24 -nolisten tcp &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-sleep 1
+trap stop_display EXIT
+start_display 640x400
 openbox >/dev/null 2>&1 &
 sleep 1
 "${program[@]}" &

@@ -25,10 +25,10 @@ mirror=${mirror:-http://deb.debian.org/debian}
 security=${mirror%/debian*}/debian-security
 
 root=$PWD/build/fresh/$suite
-display=:$((90 + RANDOM % 9))
 mounts=()
+source scripts/lib/setup.sh
 cleanup() {
-    [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null || true
+    stop_display || true
     [[ -n ${window_pid:-} ]] && kill -- -"$window_pid" 2>/dev/null || true
     for ((k = ${#mounts[@]} - 1; k >= 0; k--)); do umount -l "${mounts[k]}" 2>/dev/null || true; done
 }
@@ -75,8 +75,8 @@ inside() {  # runs a command in the root as a fresh login would, as root
 }
 
 echo "== scripts/run.sh"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+start_display 800x600
+display=$DISPLAY
 run_started=$SECONDS
 setsid bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
 window_pid=$!

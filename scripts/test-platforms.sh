@@ -15,8 +15,9 @@ scripts/install-deps.sh platforms
 
 work=build/platforms
 mkdir -p "$work"
-export WINEPREFIX=$PWD/$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}  # emscripten's modules, whichever node runs it
+source scripts/lib/setup.sh
+use_wine "$PWD/$work/wine"
+use_emscripten
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
 build() {  # build NAME [TARGET...]: from preset core-NAME; the core tests and the texts program by default

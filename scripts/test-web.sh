@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh webtest
-export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}  # emscripten's modules, whichever node runs it
+source scripts/lib/setup.sh
+use_emscripten
 engines=("${@:-chromium}")
 (($# > 0)) || engines=(chromium webkit firefox)
 

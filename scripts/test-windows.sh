@@ -48,19 +48,17 @@ scripts/lint.sh win32
 
 # A prefix of its own for each kind of wine: 64-bit alone, or with its
 # 32-bit half.
+source scripts/lib/setup.sh
 if ((x86_tests)); then
     wine=/usr/lib/wine/wine
-    export WINEPREFIX=$PWD/build/wine-wow64
+    use_wine "$PWD/build/wine-wow64"
 else
     wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-    export WINEPREFIX=$PWD/build/wine
+    use_wine "$PWD/build/wine"
 fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=:$((80 + RANDOM % 9))
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true' EXIT
+trap 'stop_display; "$wineserver" -k 2>/dev/null || true' EXIT
+start_display 800x600
 # A prefix is made whole or made again: wineboot first, and only once it and
 # everything it started have ended, the font replacements.
 if [[ ! -f $WINEPREFIX/.ombrix-prefix-made ]]; then

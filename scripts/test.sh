@@ -3,19 +3,15 @@
 # Installs what is missing, then builds and runs every check: the whole test
 # suite in the release build, the same suite under AddressSanitizer and
 # UBSan, static analysis, and a short run of each fuzz target
-# (OMBRIX_FUZZ_SECONDS, 15 by default). Prints how long each part took.
+# (OMBRIX_FUZZ_SECONDS, 15 by default). Prints how long each step took, and
+# stops at the first that fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-part() {  # part NAME COMMAND...
-    local name=$1 started=$SECONDS
-    shift
-    "$@"
-    echo "== $name: $((SECONDS - started)) s"
-}
+source scripts/lib/steps.sh
 
-part "install" scripts/install-deps.sh test
-part "release build and tests" cmake --workflow --preset release
-part "sanitizer build and tests" cmake --workflow --preset sanitize
-part "static analysis" scripts/lint.sh
-part "fuzzing" scripts/fuzz.sh "${OMBRIX_FUZZ_SECONDS:-15}"
+step "install" 0 scripts/install-deps.sh test
+step "release build and tests" 0 cmake --workflow --preset release
+step "sanitizer build and tests" 0 cmake --workflow --preset sanitize
+step "static analysis" 0 scripts/lint.sh
+step "fuzzing" 0 scripts/fuzz.sh "${OMBRIX_FUZZ_SECONDS:-15}"

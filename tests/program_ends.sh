@@ -15,20 +15,11 @@ for tool in Xvfb xdotool xprop "$python"; do
 done
 "$python" -c 'import Xlib' 2>/dev/null || { echo "needs python3-xlib"; exit 77; }
 
+source "$(dirname "$0")/../scripts/lib/setup.sh"
 work=$(mktemp -d)
-# A display of its own: a number no other server holds, kept through the
-# clients' comings and goings (-noreset).
-for _ in $(seq 20); do
-    number=$((100 + RANDOM % 800))
-    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] || break
-done
-Xvfb ":$number" -noreset -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=:$number
+trap 'stop_display; rm -rf "$work"' EXIT
+start_display 640x480 || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-xprop -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; cat "$work/xvfb.log"; exit 1; }
 
 # The window manager's close: WM_DELETE_WINDOW, as the close button sends it.
 close_window() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Ombrix for the browser (cmake --workflow --preset web), checks that
-# a second checkout in another folder builds the same bytes, and tests the
-# site and Ombrix.html in Chromium, WebKit and Firefox (tests/web/page_test.py).
+# Builds Ombrix for the browser (cmake --workflow --preset web) and the tests'
+# oracle for node (preset web-oracle), checks that a second checkout in
+# another folder builds the same bytes, and tests the site and Ombrix.html in
+# Chromium, WebKit and Firefox (tests/web/page_test.py).
 #   test-web.sh [ENGINE...]   (chromium webkit firefox by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,12 @@ mkdir -p build
 build . build/web.log
 echo "web build: $((SECONDS - start)) s"
 ls -l build/web/site/*.wasm build/web/site/*.js build/web/Ombrix.html | awk '{print $5, $9}'
+
+# The tests' oracle, in WebAssembly, for node.
+start=$SECONDS
+(cmake --preset web-oracle && cmake --build build/web-oracle --target ombrix_reference_texts) >build/web-oracle.log 2>&1 ||
+    { tail -40 build/web-oracle.log; exit 1; }
+echo "the tests' oracle: $((SECONDS - start)) s"
 
 # The same files from a copy of the sources in another folder.
 start=$SECONDS

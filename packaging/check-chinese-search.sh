@@ -17,8 +17,11 @@ mkdir -p "$scratch/metainfo" "$scratch/cache"
 cp "$metainfo" "$scratch/metainfo/"
 mount --bind "$scratch/metainfo" /usr/share/metainfo
 appstreamcli refresh-cache --force --cachepath "$scratch/cache" >/dev/null
+# A Chinese session: the language zh_CN, in a UTF-8 locale that every system
+# has, whatever the caller's (in the POSIX locale appstreamcli prints the
+# Chinese texts as question marks).
 for query in 椭球 表面积; do
-    found=$(LANGUAGE=zh_CN appstreamcli search "$query" --cachepath "$scratch/cache" 2>&1 || true)
+    found=$(LC_ALL=C.UTF-8 LANGUAGE=zh_CN appstreamcli search "$query" --cachepath "$scratch/cache" 2>&1 || true)
     echo "$found"
     grep -q "$app_id" <<<"$found" || { echo "a Chinese search for $query does not find $app_id"; exit 1; }
     grep -q "$summary" <<<"$found" || { echo "a Chinese search for $query does not show the Chinese summary"; exit 1; }

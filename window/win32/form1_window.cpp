@@ -5,9 +5,6 @@
 #include <initguid.h>  // defines the accessibility property GUIDs below
 #include <oleacc.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "window/commands.h"
 #include "window/error_report.h"
 #include "window/win32/dpi.h"

@@ -18,6 +18,7 @@
 
 #include "tests/golden_areas.h"
 #include "tests/modal_closer.h"
+#include "tests/observed_form1.h"
 #include "window/error_report.h"
 #include "window/form1_layout.h"
 #include "window/qt/chinese_texts.h"
@@ -28,13 +29,6 @@ using namespace ombrix;
 namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The window, with its exit button counted instead of ending the tests.
-class ObservedForm1 : public Form1 {
-public:
-    void Exit() override { ++exits; }
-    int exits = 0;
-};
 
 }  // namespace
 
@@ -59,12 +53,9 @@ private slots:
     void exitButtonRunsTheExitAction();
 
 private:
-    // The controls, found as assistive technology finds them: by name.
-    [[nodiscard]] QLineEdit* Text(int k) const { return form_->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k)); }
-    [[nodiscard]] QLabel* Label(int k) const { return form_->findChild<QLabel*>(QStringLiteral("Label%1").arg(k)); }
-    [[nodiscard]] QPushButton* Button(int k) const {
-        return form_->findChild<QPushButton*>(QStringLiteral("Command%1").arg(k));
-    }
+    [[nodiscard]] QLineEdit* Text(int k) const { return test::TextBox(*form_, k); }
+    [[nodiscard]] QLabel* Label(int k) const { return test::LabelControl(*form_, k); }
+    [[nodiscard]] QPushButton* Button(int k) const { return test::ButtonControl(*form_, k); }
 
     void TypeInto(QLineEdit* box, const QString& text) {
         box->setFocus();
@@ -80,14 +71,14 @@ private:
         }
     }
 
-    std::unique_ptr<ObservedForm1> form_;
+    std::unique_ptr<test::ObservedForm1> form_;
     std::unique_ptr<QTimer> watchdog_;
     bool expectModal_ = false;
     int unexpectedModals_ = 0;
 };
 
 void Form1Test::init() {
-    form_ = std::make_unique<ObservedForm1>();
+    form_ = std::make_unique<test::ObservedForm1>();
     form_->show();
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));

@@ -18,8 +18,8 @@
 
 #include "runtime/runtime_error.h"
 #include "tests/modal_closer.h"
+#include "tests/observed_form1.h"
 #include "tests/reference/reference_compute.h"
-#include "window/qt/form1.h"
 
 using namespace ombrix;
 
@@ -40,31 +40,21 @@ const QStringList kPastes = {
 // clang-format on
 const QString kKeys = "0123456789.-+eEdD&HhOo ab,";
 
-// The window, with its exit button counted instead of ending the test.
-class ObservedForm1 : public Form1 {
-public:
-    void Exit() override { ++exits; }
-    int exits = 0;
-};
-
-QLineEdit* Text(const Form1& form, int k) { return form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k)); }
-QPushButton* Button(const Form1& form, int k) {
-    return form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(k));
-}
-
 }  // namespace
 
 void MonkeyTest::tenThousandRandomActions() {
     QRandomGenerator random(20261208);
-    ObservedForm1 form;
+    test::ObservedForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     ModalCloser closer(1);
     const QStringList& reports = closer.texts;
 
-    QLineEdit* boxes[] = {Text(form, 1), Text(form, 2), Text(form, 3), Text(form, 4)};
-    QPushButton* buttons[] = {Button(form, 1), Button(form, 2), Button(form, 3), Button(form, 4), Button(form, 5)};
+    QLineEdit* boxes[] = {test::TextBox(form, 1), test::TextBox(form, 2), test::TextBox(form, 3),
+                          test::TextBox(form, 4)};
+    QPushButton* buttons[] = {test::ButtonControl(form, 1), test::ButtonControl(form, 2), test::ButtonControl(form, 3),
+                              test::ButtonControl(form, 4), test::ButtonControl(form, 5)};
     const QRegularExpression numberText(R"(^-?\d+(\.\d+)?(E[+-]\d{2,3})?$)");
     QString typedIntoText4;
     int computes = 0, errors = 0;
@@ -74,20 +64,20 @@ void MonkeyTest::tenThousandRandomActions() {
         QLineEdit* box = boxes[random.bounded(4)];
         if (kind < 3) {
             QPushButton* button = buttons[random.bounded(5)];
-            if (button == Button(form, 5)) {
+            if (button == test::ButtonControl(form, 5)) {
                 ++computes;
                 std::string expected;
                 try {
-                    expected =
-                        ReferenceResultText(Text(form, 1)->text().toStdString(), Text(form, 2)->text().toStdString(),
-                                            Text(form, 3)->text().toStdString());
+                    expected = ReferenceResultText(test::TextBox(form, 1)->text().toStdString(),
+                                                   test::TextBox(form, 2)->text().toStdString(),
+                                                   test::TextBox(form, 3)->text().toStdString());
                 } catch (const RuntimeError&) {
-                    expected = Text(form, 4)->text().toStdString();  // unchanged, after a report
+                    expected = test::TextBox(form, 4)->text().toStdString();  // unchanged, after a report
                     ++errors;
                 }
                 const int reportsBefore = static_cast<int>(reports.size());
                 QTest::mouseClick(button, Qt::LeftButton);
-                QCOMPARE(Text(form, 4)->text(), QString::fromStdString(expected));
+                QCOMPARE(test::TextBox(form, 4)->text(), QString::fromStdString(expected));
                 QVERIFY(reports.size() - reportsBefore <= 1);
             } else {
                 QTest::mouseClick(button, Qt::LeftButton);
@@ -109,9 +99,9 @@ void MonkeyTest::tenThousandRandomActions() {
             QTest::keyClick(box, keys[random.bounded(8)]);
             if (random.bounded(4) == 0) QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         }
-        if (box == Text(form, 4)) typedIntoText4 = Text(form, 4)->text();
+        if (box == test::TextBox(form, 4)) typedIntoText4 = test::TextBox(form, 4)->text();
 
-        const QString result = Text(form, 4)->text();
+        const QString result = test::TextBox(form, 4)->text();
         const bool programText = result.isEmpty() || result == " " || result == QStringLiteral("输入错误 ") ||
                                  numberText.match(result).hasMatch();
         QVERIFY2(programText || result == typedIntoText4, qPrintable(result.left(80)));

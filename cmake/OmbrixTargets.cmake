@@ -30,7 +30,10 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
         endif()
     endforeach()
     # _FORTIFY_SOURCE needs the optimiser; some compilers define it already.
-    list(APPEND OMBRIX_HARDENING_COMPILE "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    # A level the builder gives (Debian's packages: 2 or 3) stands.
+    if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
+        list(APPEND OMBRIX_HARDENING_COMPILE "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    endif()
     foreach(flag "LINKER:-z,relro" "LINKER:-z,now")
         string(MAKE_C_IDENTIFIER "OMBRIX_LINKER_HAS${flag}" has_flag)
         check_linker_flag(CXX "${flag}" ${has_flag})

@@ -4,13 +4,15 @@
 # and no warning may remain, but for the tags named after the file.
 #   check-metainfo.sh FILE [ALLOWED-TAG...]
 set -euo pipefail
-# shellcheck source=packaging/findings.sh
-source "$(dirname "$0")/findings.sh"
 file=$1
 shift
 report=$(appstreamcli validate --no-net --pedantic "$file" 2>&1 || true)
 echo "$report"
-if [[ -n $(findings "$report" "$@") ]]; then
+found=$(grep -E '^[EW]: ' <<<"$report" || true)
+for allowed in "$@"; do
+    found=$(grep -v -E ": $allowed( |$)" <<<"$found" || true)
+done
+if [[ -n $found ]]; then
     echo "appstreamcli $(appstreamcli --version | grep -oE '[0-9.]+$') found errors or warnings in $(basename "$file")"
     exit 1
 fi

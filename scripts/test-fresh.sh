@@ -2,35 +2,37 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Proves the README's two commands on a fresh, minimal Debian, as a new user
 # would run them:
-#   test-fresh.sh bookworm|trixie [web]
+#   test-fresh.sh bookworm|trixie [web] [package]
 # Makes a root with debootstrap (minbase: not even git) from this machine's
 # Debian mirror, with the suite replaced; copies a clean clone of the
 # committed tree in; runs scripts/run.sh inside it with chroot until the
 # window shows on an Xvfb display of this machine's, then scripts/test.sh;
 # with web, then also builds Ombrix for the browser there as its README says
-# (install-deps.sh web, cmake --workflow --preset web).
+# (install-deps.sh web, cmake --workflow --preset web); with package, then
+# builds and checks the Debian package in a copy of the root as debootstrap
+# made it (scripts/test-package.sh).
 # Fails on any failure; each wait has a limit of about twice its measured
 # time. Needs root; the root is left in build/fresh/SUITE.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-suite=${1:?usage: $0 bookworm|trixie [web]}
-web=${2:-}
+suite=${1:?usage: $0 bookworm|trixie [web] [package]}
+web="" package=""
+for word in "${@:2}"; do
+    case $word in
+    web) web=web ;;
+    package) package=package ;;
+    *) echo "usage: $0 bookworm|trixie [web] [package]" >&2; exit 2 ;;
+    esac
+done
 scripts/install-deps.sh fresh
 
-# This machine's Debian mirror, from its apt sources (one-line or deb822).
-mirror=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } |
-    grep -oE '^(deb|URIs:)[[:space:]]+(\[[^]]*\][[:space:]]+)?[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' |
-    grep -oE '[a-z]+://[^[:space:]]+' | head -n 1 || true)
-mirror=${mirror:-http://deb.debian.org/debian}
-security=${mirror%/debian*}/debian-security
-
 root=$PWD/build/fresh/$suite
-mounts=()
 source scripts/lib/setup.sh
+source scripts/lib/fresh_root.sh
 cleanup() {
     stop_display || true
     [[ -n ${window_pid:-} ]] && kill -- -"$window_pid" 2>/dev/null || true
-    for ((k = ${#mounts[@]} - 1; k >= 0; k--)); do umount -l "${mounts[k]}" 2>/dev/null || true; done
+    unmount_root
 }
 trap cleanup EXIT
 
@@ -43,47 +45,24 @@ root_size() {
 downloads() { du -sm "$root/var/cache/apt/archives" | cut -f1; }
 
 started=$SECONDS
-rm -rf "$root"
-mkdir -p "$root"
-echo "== debootstrap $suite from $mirror"
-timeout 240 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||
-    { tail -20 "$root.debootstrap.log"; exit 1; }
-cat >"$root/etc/apt/sources.list" <<SOURCES
-deb $mirror $suite main
-deb $mirror $suite-updates main
-deb $security $suite-security main
-SOURCES
-cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-# The root a mount point of its own, so that tests inside can make private
-# mount namespaces.
-mount --bind "$root" "$root"
-mounts+=("$root")
-for dir in proc sys dev dev/pts tmp/.X11-unix; do
-    mkdir -p "/$dir" "$root/$dir"
-    mount --bind "/$dir" "$root/$dir"
-    mounts+=("$root/$dir")
-done
+make_root "$suite" "$root"
+[[ $package == package ]] && cp -a "$root" "$root-package"
+mount_root tmp/.X11-unix
 echo "root made in $((SECONDS - started)) s: $(root_size) MiB"
 size_before=$(root_size) downloads_before=$(downloads)
 
 echo "== a clean clone of $(git rev-parse --short HEAD)"
-git clone --quiet --no-hardlinks "file://$PWD" "$root/root/ombrix"
-
-inside() {  # runs a command in the root as a fresh login would, as root
-    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        TERM=dumb DISPLAY="$display" bash -c "cd /root/ombrix && $1"
-}
+clone_into root/ombrix
 
 echo "== scripts/run.sh"
 start_display 800x600
-display=$DISPLAY
 run_started=$SECONDS
-setsid bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
+setsid bash -c "$(declare -f inside); root='$root'; inside scripts/run.sh" >"$root.run.log" 2>&1 &
 window_pid=$!
 window=""
 while [[ -z $window ]] && kill -0 "$window_pid" 2>/dev/null && ((SECONDS - run_started < 240)); do
     sleep 2
-    window=$(DISPLAY=$display xdotool search --name 'Ombrix计算器' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --name 'Ombrix计算器' 2>/dev/null | head -n 1 || true)
 done
 if [[ -z $window ]]; then
     tail -30 "$root.run.log"
@@ -91,7 +70,7 @@ if [[ -z $window ]]; then
     exit 1
 fi
 echo "$suite: the window showed $((SECONDS - run_started)) s after the run command started:" \
-    "$(DISPLAY=$display xwininfo -id "$window" | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')"
+    "$(xwininfo -id "$window" | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')"
 kill -- -"$window_pid" 2>/dev/null || true
 window_pid=""
 size_run=$(root_size)
@@ -100,7 +79,7 @@ downloads_run=$(downloads)
 
 echo "== scripts/test.sh"
 test_started=$SECONDS
-if ! timeout 1200 bash -c "$(declare -f inside); root='$root' display='$display'; inside scripts/test.sh" \
+if ! timeout 1200 bash -c "$(declare -f inside); root='$root'; inside scripts/test.sh" \
     >"$root.test.log" 2>&1; then
     tail -60 "$root.test.log"
     echo "$suite: the test command failed"
@@ -113,7 +92,7 @@ echo "$suite: the test command passed in $((SECONDS - test_started)) s; all in $
 if [[ $web == web ]]; then
     echo "== the web build"
     web_started=$SECONDS size_test=$(root_size)
-    if ! timeout 600 bash -c "$(declare -f inside); root='$root' display='$display';
+    if ! timeout 600 bash -c "$(declare -f inside); root='$root';
         inside 'scripts/install-deps.sh web && cmake --workflow --preset web'" >"$root.web.log" 2>&1; then
         tail -40 "$root.web.log"
         echo "$suite: the web build failed"
@@ -121,4 +100,9 @@ if [[ $web == web ]]; then
     fi
     echo "$suite: the web build passed in $((SECONDS - web_started)) s, installing $(($(root_size) - size_test)) MiB:" \
         "$(cd "$root/root/ombrix/build/web" && ls site/index.html site/sw.js Ombrix.html Ombrix-*-web.zip | tr '\n' ' ')"
+fi
+
+if [[ $package == package ]]; then
+    unmount_root
+    scripts/test-package.sh "$suite" "$root-package"
 fi

@@ -59,7 +59,9 @@ def golden_areas():
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
-    """Serves a folder; every file may be kept by the browser for `max_age` s."""
+    """Serves a folder; every file may be kept by the browser for `max_age` s.
+    Each site records its own requests and failures: a browser may still be
+    asking a site of an earlier test for its worker as the next one starts."""
     failures = []
     requested = []
     max_age = 0
@@ -73,7 +75,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
     def do_GET(self):
-        Handler.requested.append(self.path)
+        self.requested.append(self.path)
         if self.path.split("?")[0] in self.missing:
             self.send_response(404)
             self.end_headers()
@@ -81,7 +83,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().do_GET()
 
     def send_error(self, code, *args, **kwargs):
-        Handler.failures.append((code, self.path))
+        self.failures.append((code, self.path))
         super().send_error(code, *args, **kwargs)
 
 
@@ -89,7 +91,8 @@ class Site:
     """A folder served on a free port of 127.0.0.1 until stop()."""
 
     def __init__(self, folder, **settings):
-        handler = type("SiteHandler", (Handler,), settings)
+        handler = type("SiteHandler", (Handler,), dict(settings, failures=[], requested=[]))
+        self.failures, self.requested = handler.failures, handler.requested
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                                       functools.partial(handler, directory=str(folder)))
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
@@ -113,7 +116,6 @@ class PageTest(unittest.TestCase):
         cls.b.quit()
 
     def setUp(self):
-        Handler.failures.clear()
         self.open(self.url)
 
     def tearDown(self):
@@ -127,7 +129,11 @@ class PageTest(unittest.TestCase):
     def open(self, url, state="ready"):
         self.b.get("about:blank")  # so that the page is not the tab's only entry
         self.b.get(url)
-        self.wait_until(lambda: self.js("return document.documentElement.dataset.ready") == state)
+        self.wait_until(lambda: self.ready() == state)
+
+    def ready(self):
+        # A window that a script has just opened holds, for a moment, a document without an element.
+        return self.js("return document.documentElement?.dataset.ready")
 
     def js(self, script, *args):
         return self.b.js(script, *args)
@@ -339,7 +345,7 @@ class PageBehaviour(PageTest):
         self.wait_until(lambda: self.b.windows() == 2)
         main = self.b.switch_to_other_window()
         try:
-            self.wait_until(lambda: self.js("return document.documentElement.dataset.ready") == "ready")
+            self.wait_until(lambda: self.ready() == "ready")
             self.b.click("Command4")
             self.wait_until(lambda: self.b.windows() == 1)
         finally:
@@ -440,7 +446,6 @@ class OfflineSite(PageTest):
     replaces the old one whole."""
 
     def setUp(self):
-        Handler.failures.clear()
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="ombrix-site-"))
         self.addCleanup(shutil.rmtree, self.folder, True)
 
@@ -459,7 +464,7 @@ class OfflineSite(PageTest):
         site = self.serve_copy()
         self.open(site.url)
         self.controlled()
-        self.assertEqual(Handler.failures, [])
+        self.assertEqual(site.failures, [])
         if "installable" not in self.b.cannot:
             self.assertEqual(self.b.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         self.assertEqual(self.js("return performance.getEntriesByType('resource').map((e) => e.name)"
@@ -497,9 +502,9 @@ class OfflineSite(PageTest):
             .then((b) => crypto.subtle.digest('SHA-256', b)).then((d) => [name, Array.from(new Uint8Array(d))
             .map((x) => x.toString(16).padStart(2, '0')).join('')])))"""
         for _ in range(3):
-            Handler.requested.clear()
+            site.requested.clear()
             self.open(site.url)
-            self.wait_until(lambda: "/sw.js" in Handler.requested)  # the page asks for a new version
+            self.wait_until(lambda: "/sw.js" in site.requested)  # the page asks for a new version
             self.controlled()
             got = dict(self.js(digests, list(expected)))
             if got == expected:

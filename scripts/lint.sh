@@ -33,6 +33,7 @@ cxx_sources() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C 
 unlicensed=$( (cxx_sources runtime compute window tests bench fuzz
     find . -path ./build -prune -o -type f \( -name CMakeLists.txt -o -name '*.cmake' -o -name '*.sh' -o -name '*.py' \
         -o -name '*.js' -o -name '*.js.in' -o -name '*.css' -o -name '*.html.in' \) -print
+    find debian -type f ! -name changelog ! -name copyright ! -name format
     echo .ci/run) | while read -r file; do
     head -n 2 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
 done)

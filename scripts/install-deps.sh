@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages (Debian 12 or 13) that a task of Ombrix needs:
 #   install-deps.sh run        to build and start the program
-#   install-deps.sh test       to build and run every test, analysis and package check
+#   install-deps.sh test       to build and run every test and analysis
 #   install-deps.sh platforms  to build and run the core's tests for other platforms
 #   install-deps.sh windows    to build Ombrix.exe and run its tests under wine
 #   install-deps.sh windows32  to run the 32-bit Ombrix.exe's tests too: wine's
@@ -19,7 +19,7 @@ run_packages=(g++ cmake ninja-build libfast-float-dev libboost-dev qt6-base-dev 
 test_packages=(
     "${run_packages[@]}"
     libgtest-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file lintian binutils-mingw-w64-x86-64 python3-mpmath
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 python3-mpmath
     xvfb xdotool x11-utils python3-xlib
     clang libclang-rt-dev clang-format clang-tidy cppcheck
 )

@@ -46,7 +46,10 @@ downloads() { du -sm "$root/var/cache/apt/archives" | cut -f1; }
 
 started=$SECONDS
 make_root "$suite" "$root"
-[[ $package == package ]] && cp -a "$root" "$root-package"
+if [[ $package == package ]]; then
+    remove_root "$root-package"
+    cp -a "$root" "$root-package"
+fi
 mount_root tmp/.X11-unix
 echo "root made in $((SECONDS - started)) s: $(root_size) MiB"
 size_before=$(root_size) downloads_before=$(downloads)

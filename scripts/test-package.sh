@@ -18,6 +18,7 @@ suite=${1:?usage: $0 bookworm|trixie [ROOT]}
 scripts/install-deps.sh fresh
 source scripts/lib/fresh_root.sh
 trap unmount_root EXIT
+unset DISPLAY
 
 started=$SECONDS
 if [[ -n ${2:-} ]]; then
@@ -46,7 +47,8 @@ part() {
 apt="DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends"
 
 part build-deps 600 /root/ombrix "apt-get update -qq && $apt build-dep ./"
-part build 900 /root/ombrix "dpkg-buildpackage -us -uc"
+# With no network (a namespace of its own, loopback alone) and no display.
+part build 900 /root/ombrix "unshare --net dpkg-buildpackage -us -uc"
 grep -E 'tests passed|^dpkg-deb: building' "$root.build.log"
 # Lintian's errors, warnings, pedantic and experimental tags fail; its info
 # tags, and the overrides with their reasons, are shown.

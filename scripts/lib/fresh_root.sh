@@ -17,13 +17,23 @@ debian_mirror() {
 
 root_mounts=()
 
+# remove_root DIR: removes a root that an earlier run left, once whatever
+# that run left mounted in it (this machine's /dev, say) is unmounted.
+remove_root() {
+    local target
+    findmnt -rn -o TARGET | grep -E "^$1(/|$)" | sort -r | while read -r target; do
+        umount -l "$target" || true
+    done
+    rm -rf --one-file-system "$1"
+}
+
 # make_root SUITE ROOT: makes ROOT anew, with apt's sources for SUITE, its
 # updates and its security fixes.
 make_root() {
     local suite=$1 mirror
     root=$2
     mirror=$(debian_mirror)
-    rm -rf "$root"
+    remove_root "$root"
     mkdir -p "$root"
     echo "== debootstrap $suite from $mirror"
     timeout 240 debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 ||

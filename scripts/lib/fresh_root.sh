@@ -21,7 +21,7 @@ root_mounts=()
 # that run left mounted in it (this machine's /dev, say) is unmounted.
 remove_root() {
     local target
-    findmnt -rn -o TARGET | grep -E "^$1(/|$)" | sort -r | while read -r target; do
+    findmnt -rn -o TARGET | { grep -E "^$1(/|$)" || true; } | sort -r | while read -r target; do
         umount -l "$target" || true
     done
     rm -rf --one-file-system "$1"

@@ -81,27 +81,16 @@ echo "$suite: the run command installed $((size_run - size_before)) MiB ($(($(do
 downloads_run=$(downloads)
 
 echo "== scripts/test.sh"
-test_started=$SECONDS
-if ! timeout 1200 bash -c "$(declare -f inside); root='$root'; inside scripts/test.sh" \
-    >"$root.test.log" 2>&1; then
-    tail -60 "$root.test.log"
-    echo "$suite: the test command failed"
-    exit 1
-fi
+run_inside test 1200 /root/ombrix scripts/test.sh
 grep -E 'tests passed|static analysis clean|^fuzz_|^== ' "$root.test.log" || true
 echo "$suite: the test command installed $(($(root_size) - size_run)) MiB more ($(($(downloads) - downloads_run)) MiB downloaded)"
-echo "$suite: the test command passed in $((SECONDS - test_started)) s; all in $((SECONDS - started)) s"
+echo "$suite: the run and test commands passed in $((SECONDS - started)) s in all"
 
 if [[ $web == web ]]; then
     echo "== the web build"
-    web_started=$SECONDS size_test=$(root_size)
-    if ! timeout 600 bash -c "$(declare -f inside); root='$root';
-        inside 'scripts/install-deps.sh web && cmake --workflow --preset web'" >"$root.web.log" 2>&1; then
-        tail -40 "$root.web.log"
-        echo "$suite: the web build failed"
-        exit 1
-    fi
-    echo "$suite: the web build passed in $((SECONDS - web_started)) s, installing $(($(root_size) - size_test)) MiB:" \
+    size_test=$(root_size)
+    run_inside web 600 /root/ombrix "scripts/install-deps.sh web && cmake --workflow --preset web"
+    echo "$suite: the web build installed $(($(root_size) - size_test)) MiB and made" \
         "$(cd "$root/root/ombrix/build/web" && ls site/index.html site/sw.js Ombrix.html Ombrix-*-web.zip | tr '\n' ' ')"
 fi
 

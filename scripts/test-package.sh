@@ -32,33 +32,21 @@ clone_into root/ombrix
 mkdir -p "$root/root/elsewhere/a-second-folder"
 clone_into root/elsewhere/a-second-folder/ombrix-copy
 
-# part NAME LIMIT FOLDER COMMAND: runs the command inside the root, logs it to
-# ROOT.NAME.log, and prints how long it took; on failure, the log's end.
-part() {
-    local name=$1 limit=$2 folder=$3 command=$4 start=$SECONDS
-    if ! timeout "$limit" bash -c "$(declare -f inside); root=${root@Q}; inside ${folder@Q} ${command@Q}" \
-        >"$root.$name.log" 2>&1; then
-        tail -60 "$root.$name.log"
-        echo "$suite: $name failed"
-        exit 1
-    fi
-    echo "$suite: $name in $((SECONDS - start)) s"
-}
 apt="DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends"
 
-part build-deps 600 /root/ombrix "apt-get update -qq && $apt build-dep ./"
+run_inside build-deps 600 /root/ombrix "apt-get update -qq && $apt build-dep ./"
 # With no network (a namespace of its own, loopback alone) and no display.
-part build 900 /root/ombrix "unshare --net dpkg-buildpackage -us -uc"
+run_inside build 900 /root/ombrix "unshare --net dpkg-buildpackage -us -uc"
 grep -E 'tests passed|^dpkg-deb: building' "$root.build.log"
 # Lintian's errors, warnings, pedantic and experimental tags fail; its info
 # tags, and the overrides with their reasons, are shown.
-part lintian 300 /root "$apt install lintian && lintian --version &&
+run_inside lintian 300 /root "$apt install lintian && lintian --version &&
     lintian --pedantic --display-info --display-experimental --show-overrides --tag-display-limit 0 \
         ombrix_*.changes >lintian.txt; cat lintian.txt; ! grep -qE '^[EWPX]: ' lintian.txt"
 sed -n '/^Lintian v/,$p' "$root.lintian.log"
-part autopkgtest 600 /root "$apt install autopkgtest && autopkgtest ombrix_*.changes -- null"
+run_inside autopkgtest 600 /root "$apt install autopkgtest && autopkgtest ombrix_*.changes -- null"
 grep -E '^[a-z-]+ +(PASS|FAIL|SKIP)' "$root.autopkgtest.log" | sort -u
-part rebuild 900 /root/elsewhere/a-second-folder/ombrix-copy "DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b"
+run_inside rebuild 900 /root/elsewhere/a-second-folder/ombrix-copy "DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b"
 for deb in "$root"/root/*.deb; do
     cmp "$deb" "$root/root/elsewhere/a-second-folder/$(basename "$deb")" ||
         { echo "$suite: $(basename "$deb") came out differently from another folder"; exit 1; }

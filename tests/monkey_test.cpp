@@ -64,20 +64,19 @@ void MonkeyTest::tenThousandRandomActions() {
         QLineEdit* box = boxes[random.bounded(4)];
         if (kind < 3) {
             QPushButton* button = buttons[random.bounded(5)];
-            if (button == test::ButtonControl(form, 5)) {
+            if (button == buttons[4]) {
                 ++computes;
                 std::string expected;
                 try {
-                    expected = ReferenceResultText(test::TextBox(form, 1)->text().toStdString(),
-                                                   test::TextBox(form, 2)->text().toStdString(),
-                                                   test::TextBox(form, 3)->text().toStdString());
+                    expected = ReferenceResultText(boxes[0]->text().toStdString(), boxes[1]->text().toStdString(),
+                                                   boxes[2]->text().toStdString());
                 } catch (const RuntimeError&) {
-                    expected = test::TextBox(form, 4)->text().toStdString();  // unchanged, after a report
+                    expected = boxes[3]->text().toStdString();  // unchanged, after a report
                     ++errors;
                 }
                 const int reportsBefore = static_cast<int>(reports.size());
                 QTest::mouseClick(button, Qt::LeftButton);
-                QCOMPARE(test::TextBox(form, 4)->text(), QString::fromStdString(expected));
+                QCOMPARE(boxes[3]->text(), QString::fromStdString(expected));
                 QVERIFY(reports.size() - reportsBefore <= 1);
             } else {
                 QTest::mouseClick(button, Qt::LeftButton);
@@ -99,9 +98,9 @@ void MonkeyTest::tenThousandRandomActions() {
             QTest::keyClick(box, keys[random.bounded(8)]);
             if (random.bounded(4) == 0) QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         }
-        if (box == test::TextBox(form, 4)) typedIntoText4 = test::TextBox(form, 4)->text();
+        if (box == boxes[3]) typedIntoText4 = boxes[3]->text();
 
-        const QString result = test::TextBox(form, 4)->text();
+        const QString result = boxes[3]->text();
         const bool programText = result.isEmpty() || result == " " || result == QStringLiteral("输入错误 ") ||
                                  numberText.match(result).hasMatch();
         QVERIFY2(programText || result == typedIntoText4, qPrintable(result.left(80)));

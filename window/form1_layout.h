@@ -99,14 +99,13 @@ inline constexpr std::size_t Form1Buttons = CountOf(ControlKind::Button);
 
 static_assert(Form1Labels == 3 && Form1TextBoxes == 4 && Form1Buttons == 5,
               "Form1 has three labels, four text boxes and five buttons, each a member of Form1");
+constexpr bool WholePixels(int twips) { return twips >= 0 && twips % (TwipsPerInch / LogicalDpi) == 0; }
 static_assert(std::all_of(Form1Controls.begin(), Form1Controls.end(),
                           [](const ControlPlace& p) {
-                              return (p.left | p.top | p.width | p.height) >= 0 &&
-                                     TwipsToPixels(p.left) * 15 == p.left && TwipsToPixels(p.top) * 15 == p.top &&
-                                     TwipsToPixels(p.width) * 15 == p.width && TwipsToPixels(p.height) * 15 == p.height;
+                              return WholePixels(p.left) && WholePixels(p.top) && WholePixels(p.width) &&
+                                     WholePixels(p.height);
                           }) &&
-                  TwipsToPixels(Form1ClientWidth) * 15 == Form1ClientWidth &&
-                  TwipsToPixels(Form1ClientHeight) * 15 == Form1ClientHeight,
+                  WholePixels(Form1ClientWidth) && WholePixels(Form1ClientHeight),
               "at 96 DPI every place is a whole number of pixels");
 
 // The places in the table of a box and of a button's command.

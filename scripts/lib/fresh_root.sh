@@ -79,3 +79,17 @@ inside() {
     chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         TERM=dumb ${DISPLAY:+DISPLAY="$DISPLAY"} bash -c "cd $folder && $1"
 }
+
+# run_inside NAME LIMIT FOLDER COMMAND: runs the command inside the root
+# under a time limit, logs it to ROOT.NAME.log and prints how long it took;
+# on failure, the log's end, and the script stops.
+run_inside() {
+    local name=$1 limit=$2 folder=$3 command=$4 start=$SECONDS
+    if ! timeout "$limit" bash -c "$(declare -f inside); root=${root@Q}; inside ${folder@Q} ${command@Q}" \
+        >"$root.$name.log" 2>&1; then
+        tail -60 "$root.$name.log"
+        echo "$suite: $name failed"
+        exit 1
+    fi
+    echo "$suite: $name passed in $((SECONDS - start)) s"
+}

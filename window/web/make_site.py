@@ -91,9 +91,11 @@ def main(source, icons, built, scalar, output, version, facts):
     manifest_icons = [{"src": f"icons/ombrix-{size}.png", "sizes": f"{size}x{size}", "type": "image/png"}
                       for size in (256,)]
     manifest_icons.append({"src": "icons/ombrix.svg", "sizes": "any", "type": "image/svg+xml"})
+    caption = json.dumps(facts["caption"], ensure_ascii=False)[1:-1]  # as a JSON string's inside
+    icons_list = json.dumps(manifest_icons, indent=2).replace("\n", "\n  ")
     (site / "manifest.json").write_text(
-        read(source / "manifest.json.in").replace("@CAPTION@", json.dumps(facts["caption"], ensure_ascii=False)[1:-1]).replace("@ICONS@", json.dumps(manifest_icons, indent=2)
-                                                  .replace("\n", "\n  ")), encoding="utf-8")
+        read(source / "manifest.json.in").replace("@CAPTION@", caption).replace("@ICONS@", icons_list),
+        encoding="utf-8")
 
     # page.js asks for the program that the browser can run.
     head = ('<link rel="icon" href="icons/ombrix-32.png" sizes="32x32" type="image/png">\n'

@@ -202,9 +202,9 @@ void Form1Window::LayOut(UINT dpi) {
     HFONT font = CreateFontW(-MulDiv(Form1FontPoints, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, FontFace().c_str());
+    const int perInch = static_cast<int>(dpi);
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
-        const int perInch = static_cast<int>(dpi);
         SetWindowPos(controls_[k], nullptr, TwipsToPixels(place.left, perInch), TwipsToPixels(place.top, perInch),
                      TwipsToPixels(place.width, perInch), TwipsToPixels(place.height, perInch),
                      SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,9 +5,9 @@
 # rounded once, in the order the source gives. GCC would otherwise fuse a*b+c
 # into one FMA; fast-math would reorder sums. The flags come after any the
 # including project set, so they hold there too.
-if(MSVC AND MSVC_VERSION LESS 1930)
-    # Before Visual Studio 2022, /fp:precise allowed contractions into FMA.
-    message(FATAL_ERROR "Ombrix needs Visual Studio 2022 or later: older compilers fuse a*b+c")
+if(MSVC)
+    message(FATAL_ERROR "Ombrix needs GCC or Clang (mingw-w64 on Windows): the quadrature's row kernel is "
+                        "written on their vector types, which MSVC does not have")
 endif()
 
 # Hardening, as Debian builds its packages: stack protector, fortified libc
@@ -109,9 +109,6 @@ function(ombrix_target_settings target)
             target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
             target_link_options(${target} PRIVATE -static -Wl,--gc-sections)
         endif()
-    elseif(MSVC)
-        # Since Visual Studio 2022, /fp:precise keeps every operation apart.
-        target_compile_options(${target} PRIVATE /W4 /utf-8 /fp:precise)
     endif()
 endfunction()
 

@@ -37,6 +37,10 @@ done
 
 exes=(build/windows-x64/window/Ombrix.exe build/windows-x86/window/Ombrix.exe)
 packaging/windows/check-imports.sh "${exes[@]}"
+if packaging/windows/check-imports.sh README.md >/dev/null 2>&1; then
+    echo "check-imports.sh passed a file from which it read no import"
+    exit 1
+fi
 for exe in "${exes[@]}"; do
     x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.rsrc' || { echo "$exe has no resources"; exit 1; }
     strings -el "$exe" | grep -q 'OriginalFilename' || { echo "$exe has no version record"; exit 1; }

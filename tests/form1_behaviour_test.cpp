@@ -24,11 +24,13 @@ public:
     [[nodiscard]] std::string Text(Box box) const override { return boxes[static_cast<std::size_t>(box)]; }
     void SetText(Box box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
     void SetResultNote(std::string_view text) override { note = text; }
+    void AnnounceResult(std::string_view text) override { announced.emplace_back(text); }
     void ShowErrorReport(const ErrorReport& report) override { reports.push_back(report); }
     void Exit() override { ++exits; }
 
     std::array<std::string, 4> boxes;
     std::string note;
+    std::vector<std::string> announced;
     std::vector<ErrorReport> reports;
     int exits = 0;
 };
@@ -64,6 +66,9 @@ TEST(Form1Behaviour, EachButtonDoesItsCommand) {
     click("Command5");
     EXPECT_EQ(view.boxes[3], "输入错误 ");
     EXPECT_EQ(view.note, "");
+    // Each compute is announced, a clear is not.
+    EXPECT_EQ(view.announced,
+              (std::vector<std::string>{"48.882146302593", "48.882146302593", "6.28318530717958", "输入错误 "}));
 
     click("Command4");
     EXPECT_EQ(view.exits, 1);
@@ -83,6 +88,7 @@ TEST(Form1Behaviour, FailuresAreReportedAndChangeNothing) {
     EXPECT_EQ(view.reports[0].button, "确定");
     EXPECT_EQ(view.boxes[3], "12.566370614362");
     EXPECT_EQ(view.note, "note");
+    EXPECT_TRUE(view.announced.empty());
 
     const std::vector<std::pair<std::function<void()>, std::string>> cases = {
         {[] { throw std::bad_alloc(); }, "实时错误 '7':\n\n内存不足"},

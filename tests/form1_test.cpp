@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -49,6 +50,7 @@ private slots:
     void labelsNameTheirBoxes();
     void buttonsTellAScreenReaderWhatTheyDo();
     void resultNoteFollowsTheResult();
+    void aComputeIsAnnounced();
     void qtTextsAreChinese();
     void exitButtonRunsTheExitAction();
 
@@ -201,6 +203,17 @@ void Form1Test::pasteKeepsTheFirstLine() {
             QCOMPARE(box->text(), QString::fromUtf8(c.before));
         }
     }
+    // A box holds at most 32,767 characters, as on every front end: of 50,000
+    // blanks and "4", the "4" does not get in.
+    Text(1)->clear();
+    Text(1)->setFocus();
+    QApplication::clipboard()->setText(QString(50000, u' ') + u'4');
+    QTest::keySequence(Text(1), QKeySequence::Paste);
+    QCOMPARE(Text(1)->text().size(), BoxTextLimit);
+    Text(2)->setText("1");
+    Text(3)->setText("1");
+    QTest::mouseClick(Button(5), Qt::LeftButton);
+    QCOMPARE(Text(4)->text(), QStringLiteral("输入错误 "));
 }
 
 void Form1Test::computeShowsTheResultAndKeepsTheInputs() {
@@ -319,6 +332,12 @@ void Form1Test::resultNoteFollowsTheResult() {
     QVERIFY2(note.startsWith(QStringLiteral("精确值（椭圆积分）：48.8821463025821\n本算法相对误差：")),
              qPrintable(note));
     QCOMPARE(result->text(QAccessible::Description), note);
+    // The keyboard, which cannot hover, is shown it while the box has the focus.
+    Text(4)->setFocus();
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), note);
+    Button(5)->setFocus();
+    QTRY_VERIFY(!QToolTip::isVisible());
 
     TypeInto(Text(4), "7");
     QVERIFY(Text(4)->toolTip().isEmpty());
@@ -343,6 +362,37 @@ void Form1Test::resultNoteFollowsTheResult() {
     QCOMPARE(Text(4)->text(), QStringLiteral("输入错误 "));
     QVERIFY(Text(4)->toolTip().isEmpty());
     QVERIFY(result->text(QAccessible::Description).isEmpty());
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+namespace {
+QStringList announcements;
+void KeepAnnouncements(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Announcement)
+        announcements << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+}
+}  // namespace
+#endif
+
+// A screen reader hears each compute's result, as the page's live region
+// tells it; a clear says nothing.
+void Form1Test::aComputeIsAnnounced() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    announcements.clear();
+    QAccessible::installUpdateHandler(KeepAnnouncements);
+    QAccessible::setActive(true);
+    Text(1)->setText("3");
+    Text(2)->setText("2");
+    Text(3)->setText("1");
+    QTest::mouseClick(Button(5), Qt::LeftButton);
+    QTest::mouseClick(Button(1), Qt::LeftButton);
+    QTest::mouseClick(Button(5), Qt::LeftButton);
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::setActive(false);
+    QCOMPARE(announcements, (QStringList{QStringLiteral("48.882146302593"), QStringLiteral("输入错误 ")}));
+#else
+    QSKIP("Qt before 6.8 has no announcement for screen readers");
+#endif
 }
 
 void Form1Test::qtTextsAreChinese() {

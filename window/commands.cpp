@@ -42,6 +42,7 @@ void ClearRow(Form1View& view, int k) {
 void Command5Click(Form1View& view) {
     const ComputeResult result = Compute(view.Text(Box::Text1), view.Text(Box::Text2), view.Text(Box::Text3));
     ShowResult(view, result.text, result.note);
+    view.AnnounceResult(result.text);
 }
 
 void BoxEdited(Form1View& view, Box box) {

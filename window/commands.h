@@ -22,7 +22,8 @@ void ClickCommand(Form1View& view, Command command);
 void ClearRow(Form1View& view, int k);
 
 // Shows in Text4 what Compute gives for the texts of Text1, Text2 and Text3,
-// with its note. Everything that may throw comes before the box is set.
+// with its note, and has it announced. Everything that may throw comes before
+// the box is set.
 void Command5Click(Form1View& view);
 
 // What a front end reports when the user has changed a box's text (typing, a

@@ -52,6 +52,12 @@ constexpr std::string_view ControlKindName(ControlKind kind) {
 inline constexpr Box ResultBox = Box::Text4;
 inline constexpr Box StartFocus = Box::Text1;
 
+// The most a box holds, in UTF-16 code units: the classic edit box's limit,
+// which Windows and Qt give a box by default. Typing, a paste, a drop or an
+// input method's text stops there, so that a long paste gives the same
+// result on every front end.
+inline constexpr int BoxTextLimit = 32767;
+
 // What a click on each button runs.
 enum class Command { ClearRow1, ClearRow2, ClearRow3, Exit, Compute };
 

@@ -27,6 +27,9 @@ public:
     virtual void SetText(Box box, std::string_view text) = 0;
     // Text4's tooltip and accessible description; empty for none.
     virtual void SetResultNote(std::string_view note) = 0;
+    // Tells a screen reader the text that a compute has just shown in Text4,
+    // as the platform lets a program speak without moving the focus.
+    virtual void AnnounceResult(std::string_view text) = 0;
     // Shows the report as a modal box over the window. Where the platform
     // can wait, it returns when the report is closed; the web page's returns
     // at once, and the page keeps the window inert until it is closed.

@@ -9,10 +9,20 @@
 set -euo pipefail
 allowed=$(dirname "$0")/imports-windows7.txt
 status=0
+[[ $# -gt 0 ]] || { echo "usage: $0 OMBRIX.EXE..." >&2; exit 2; }
 for exe in "$@"; do
-    imports=$(x86_64-w64-mingw32-objdump -p "$exe" |
-        awk '/^The / {dll = ""} /DLL Name:/ {dll = tolower($3); next} dll && NF == 3 && $1 ~ /^[0-9a-f]+$/ {print dll "!" $3}' |
+    # objdump lists an import as "address hint name", and one by ordinal as
+    # "address ordinal <none>": that one stands as DLL!#ordinal.
+    table=$(x86_64-w64-mingw32-objdump -p "$exe") || { echo "$exe could not be read"; exit 1; }
+    imports=$(echo "$table" |
+        awk '/^The / {dll = ""} /DLL Name:/ {dll = tolower($3); next}
+             dll && NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ {print dll "!" ($3 == "<none>" ? "#" $2 : $3)}' |
         LC_ALL=C sort -u)
+    if [[ -z $imports ]]; then
+        echo "$exe: no import could be read; objdump's listing has changed, or the file is no Windows program"
+        status=1
+        continue
+    fi
     refused=$(echo "$imports" | grep -E '^(ucrtbase|api-ms-win-[^!]*|shcore)\.dll!' || true)
     unknown=$(LC_ALL=C comm -23 <(echo "$imports") <(grep -v '^#' "$allowed" | LC_ALL=C sort -u))
     echo "$exe: $(echo "$imports" | wc -l) imports from $(echo "$imports" | cut -d'!' -f1 | sort -u | tr '\n' ' ')"

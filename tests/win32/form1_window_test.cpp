@@ -103,17 +103,21 @@ protected:
         ReleaseDC(form_->Handle(), context);
         return static_cast<UINT>(dpi);
     }
-    // What the result box's tooltip shows, asked of the window's tooltip control.
-    [[nodiscard]] std::string ResultNote() const {
+    // The window's tooltip control.
+    [[nodiscard]] HWND ResultTooltip() const {
         std::pair<HWND, HWND> search(form_->Handle(), nullptr);
         EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&search));
+        return search.second;
+    }
+    // What the result box's tooltip shows, asked of the window's tooltip control.
+    [[nodiscard]] std::string ResultNote() const {
         std::vector<wchar_t> text(1024, L'\0');
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.hwnd = form_->Handle();
         tool.uId = reinterpret_cast<UINT_PTR>(Control("Text4"));
         tool.lpszText = text.data();
-        SendMessageW(search.second, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(ResultTooltip(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
         const std::wstring note(text.data());
         std::string utf8(note.size() * 3, '\0');
         utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, note.data(), static_cast<int>(note.size()),
@@ -233,6 +237,25 @@ TEST_F(Form1WindowTest, WindowAndControlsStandAtTheTablePlaces) {
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
 }
 
+// Each box follows its label in the window order, which is how Windows
+// names a box; the label's visible part leaves the box's place to the box.
+TEST_F(Form1WindowTest, EachBoxFollowsItsLabelAndCoversIt) {
+    for (const ControlPlace& place : Form1Controls) {
+        if (place.kind != ControlKind::Label) continue;
+        const HWND label = Control(place.name);
+        const HWND box = Control(Form1Controls[PlaceOf(*place.box)].name);
+        EXPECT_EQ(GetWindow(box, GW_HWNDPREV), label) << place.name;
+        HRGN visible = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(label, visible), ERROR) << place.name;
+        RECT labelPlace{}, boxPlace{};
+        GetWindowRect(label, &labelPlace);
+        GetWindowRect(box, &boxPlace);
+        OffsetRect(&boxPlace, -labelPlace.left, -labelPlace.top);
+        EXPECT_FALSE(RectInRegion(visible, &boxPlace)) << place.name;
+        DeleteObject(visible);
+    }
+}
+
 // Moved to a monitor of 144 DPI, the window takes the frame Windows suggests
 // for it and lays its controls and its 9-point font out again for that DPI.
 TEST_F(Form1WindowTest, ADpiChangeLaysTheWindowOutAgain) {
@@ -323,6 +346,19 @@ TEST_F(Form1WindowTest, APasteKeepsTheFirstLineAndOneUndoTakesItBack) {
     EXPECT_EQ(TextOf("Text1"), "12");
 }
 
+// A box holds at most 32,767 characters, as on every front end: of a paste of
+// 50,000 blanks and "4", the "4" does not get in.
+TEST_F(Form1WindowTest, ABoxHoldsNoMoreThanTheLimit) {
+    PutOnClipboard(std::wstring(50000, L' ') + L"4");
+    TypeInto("Text1", L"");
+    SendMessageW(Control("Text1"), WM_PASTE, 0, 0);
+    TypeInto("Text2", L"1");
+    TypeInto("Text3", L"1");
+    Click("Command5");
+    EXPECT_EQ(GetWindowTextLengthW(Control("Text1")), BoxTextLimit);
+    EXPECT_EQ(TextOf("Text4"), "输入错误 ");
+}
+
 // Ctrl+V as the keyboard gives it: through the system's input queue, the
 // message loop and the box's own handling of the keys.
 TEST_F(Form1WindowTest, CtrlVPastesTheFirstLine) {
@@ -365,6 +401,15 @@ TEST_F(Form1WindowTest, TheNoteFollowsTheResult) {
     TypeInto("Text3", L"1");
     Click("Command5");
     EXPECT_EQ(ResultNote(), "精确值（椭圆积分）：48.8821463025821\n本算法相对误差：2.2E-13");
+    // The keyboard, which cannot hover, is shown the note while the result
+    // box has the focus.
+    EXPECT_FALSE(IsWindowVisible(ResultTooltip()));
+    SetFocus(Control("Text4"));
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(ResultTooltip()));
+    SetFocus(Control("Command5"));
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(ResultTooltip()));
     TypeInto("Text4", L"7");
     EXPECT_EQ(ResultNote(), "");
     Click("Command5");
@@ -444,18 +489,130 @@ HWND WindowOfProcess(DWORD process) {
     return found.second;
 }
 
-// Ombrix.exe itself, built beside this test: closing its window, and its exit
-// button, each end the process with exit code 0.
-TEST(OmbrixExe, EndsWithExitCodeZero) {
+// Ombrix.exe, built beside this test.
+std::wstring OmbrixExe() {
     std::wstring exe(MAX_PATH, L'\0');
     exe.resize(GetModuleFileNameW(nullptr, exe.data(), MAX_PATH));
-    exe = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"..\\window\\Ombrix.exe";
+    return exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"..\\window\\Ombrix.exe";
+}
+
+PROCESS_INFORMATION StartOmbrix() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const std::wstring exe = OmbrixExe();
+    EXPECT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    return process;
+}
+
+HWND ControlOf(HWND window, std::string_view name) {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
+        if (Form1Controls[k].name == name) return GetDlgItem(window, FirstControlId + static_cast<int>(k));
+    return nullptr;
+}
+
+// The name of the control that has the keyboard focus in another process's
+// window, once it is `wanted` (within two seconds), or as it then is:
+// "Form1" for the window itself, "(none)" for none of its own.
+std::string FocusOf(HWND window, std::string_view wanted) {
+    GUITHREADINFO info{};
+    for (int wait = 0; wait < 40; ++wait) {
+        info = GUITHREADINFO{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        if (info.hwndFocus == (wanted == "Form1" ? window : ControlOf(window, wanted))) break;
+        Sleep(50);
+    }
+    if (info.hwndFocus == window) return "Form1";
+    for (const ControlPlace& place : Form1Controls)
+        if (info.hwndFocus == ControlOf(window, place.name)) return std::string(place.name);
+    return "(none)";
+}
+
+// The report, a dialog of the process other than its window.
+BOOL CALLBACK FindReport(HWND window, LPARAM into) {
+    auto* wanted = reinterpret_cast<std::pair<DWORD, HWND>*>(into);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    if (owner != wanted->first || !IsWindowVisible(window) || lstrcmpW(kind, L"#32770") != 0) return TRUE;
+    wanted->second = window;
+    return FALSE;
+}
+
+// Driven from another process, as a user's keys and Alt+Tab drive it: the
+// window keeps its keyboard focus across the error report and across another
+// window's activation, as a dialog does; the focus never stays on the window
+// itself, which takes no keys.
+TEST(OmbrixExe, KeepsItsFocusAcrossDeactivation) {
+    PROCESS_INFORMATION process = StartOmbrix();
+    const HWND window = WindowOfProcess(process.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FocusOf(window, "Text1"), "Text1") << "at the start";
+
+    for (const auto& [box, text] : {std::pair{"Text1", L"1e200"}, std::pair{"Text2", L"1"}, std::pair{"Text3", L"1"}})
+        SendMessageW(ControlOf(window, box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    PostMessageW(ControlOf(window, "Command5"), BM_CLICK, 0, 0);
+    std::pair<DWORD, HWND> report(process.dwProcessId, nullptr);
+    for (int wait = 0; wait < 100 && report.second == nullptr; ++wait) {
+        Sleep(50);
+        EnumWindows(FindReport, reinterpret_cast<LPARAM>(&report));
+    }
+    ASSERT_NE(report.second, nullptr) << "no report for 1e200";
+    // Clicked once the report is ready for it: renamed, and its button
+    // focused.
+    HWND button = nullptr;
+    GUITHREADINFO reportThread{};
+    for (int wait = 0; wait < 40 && (button == nullptr || reportThread.hwndFocus != button); ++wait) {
+        Sleep(50);
+        button = FindWindowExW(report.second, nullptr, L"Button", L"确定");
+        reportThread.cbSize = sizeof reportThread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(report.second, nullptr), &reportThread);
+    }
+    ASSERT_NE(button, nullptr);
+    PostMessageW(button, BM_CLICK, 0, 0);
+    for (int wait = 0; wait < 20 && IsWindowVisible(report.second); ++wait) Sleep(50);
+
+    EXPECT_EQ(FocusOf(window, "Command5"), "Command5") << "after the report";
+
+    PostMessageW(ControlOf(window, "Text2"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageW(ControlOf(window, "Text2"), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    ASSERT_EQ(FocusOf(window, "Text2"), "Text2");
+    const HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                       100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(other);
+    for (int wait = 0; wait < 40 && GetForegroundWindow() != other; ++wait) Sleep(50);
+    SetForegroundWindow(window);
+    EXPECT_EQ(FocusOf(window, "Text2"), "Text2") << "after another window";
+    DestroyWindow(other);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// Its icon: the three classic images, then 48 and 256 pixels for large
+// views and screens at 150 to 200 %.
+TEST(OmbrixExe, IconHasLargeImagesAfterTheClassicOnes) {
+    HMODULE exe = LoadLibraryExW(OmbrixExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    HRSRC group = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(exe, group)));
+    const int count = directory[4] | directory[5] << 8;
+    std::vector<int> widths;
+    for (int k = 0; k < count; ++k) widths.push_back(directory[6 + 14 * k] == 0 ? 256 : directory[6 + 14 * k]);
+    EXPECT_EQ(widths, (std::vector<int>{32, 32, 16, 48, 256}));
+    FreeLibrary(exe);
+}
+
+// Closing its window, and its exit button, each end the process with exit
+// code 0.
+TEST(OmbrixExe, EndsWithExitCodeZero) {
     for (const bool byButton : {false, true}) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(
-            CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        PROCESS_INFORMATION process = StartOmbrix();
         const HWND window = WindowOfProcess(process.dwProcessId);
         ASSERT_NE(window, nullptr) << "Ombrix.exe showed no window";
         if (byButton) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/qt/form1.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -8,7 +10,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QToolTip>
+#include <QtGlobal>
 
+#include <limits>
 #include <string_view>
 
 #include "window/commands.h"
@@ -68,6 +73,8 @@ void Form1::CreateControls() {
         }
         case ControlKind::TextBox: {
             auto* box = new TextBox(this);
+            box->setMaxLength(BoxTextLimit);
+            if (*place.box == ResultBox) box->installEventFilter(this);
             connect(box, &QLineEdit::textEdited, this, [this, which = *place.box] { BoxEdited(*this, which); });
             boxes_[static_cast<std::size_t>(*place.box)] = box;
             control = box;
@@ -103,6 +110,35 @@ void Form1::SetResultNote(std::string_view note) {
     QLineEdit* result = boxes_[static_cast<std::size_t>(ResultBox)];
     result->setToolTip(FromUtf8(note));
     result->setAccessibleDescription(FromUtf8(note));
+    ShowNoteForFocus();
+}
+
+void Form1::AnnounceResult([[maybe_unused]] std::string_view text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(boxes_[static_cast<std::size_t>(ResultBox)], FromUtf8(text));
+    QAccessible::updateAccessibility(&announcement);
+#endif
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Once the focus has moved: a tooltip hides itself on any focus event.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        QMetaObject::invokeMethod(this, &Form1::ShowNoteForFocus, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::ShowNoteForFocus() {
+    QLineEdit* result = boxes_[static_cast<std::size_t>(ResultBox)];
+    if (result->hasFocus() && !result->toolTip().isEmpty()) {
+        // Under the box, for as long as it has the focus; a key pressed
+        // there hides it, as any tooltip.
+        QToolTip::showText(result->mapToGlobal(QPoint(0, result->height() + 2)), result->toolTip(), result, QRect(),
+                           std::numeric_limits<int>::max());
+        noteShownForFocus_ = true;
+    } else if (noteShownForFocus_) {
+        QToolTip::hideText();
+        noteShownForFocus_ = false;
+    }
 }
 
 void Form1::ShowErrorReport(const ErrorReport& report) {

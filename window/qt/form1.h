@@ -30,15 +30,23 @@ public:
     [[nodiscard]] std::string Text(Box box) const override;
     void SetText(Box box, std::string_view text) override;
     void SetResultNote(std::string_view note) override;
+    void AnnounceResult(std::string_view text) override;
     void ShowErrorReport(const ErrorReport& report) override;
+
+protected:
+    // The note shows as a tooltip while the result box has the keyboard
+    // focus, for those who cannot hover.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
+    void ShowNoteForFocus();
 
     // By Box, by the Box a label names, and by Command.
     std::array<QLineEdit*, Form1TextBoxes> boxes_{};
     std::array<QLabel*, Form1Labels> labels_{};
     std::array<QPushButton*, Form1Buttons> buttons_{};
+    bool noteShownForFocus_ = false;
 };
 
 }  // namespace ombrix

@@ -9,26 +9,15 @@
 
 #include "window/error_report.h"
 #include "window/form1_layout.h"
-
-namespace {
-
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-}  // namespace
+#include "window/web/json_text.h"
 
 int main() {
     using namespace ombrix;
     std::string families;
-    for (const std::string_view family : Form1FontFamilies) families += Quoted(family) + ", ";
+    for (const std::string_view family : Form1FontFamilies) families += JsonString(family) + ", ";
     std::printf("{\"caption\": %s, \"reportTitle\": %s, \"reportButton\": %s, \"font\": %s}\n",
-                Quoted(Form1Caption).c_str(), Quoted(ErrorReportTitle).c_str(), Quoted(ErrorReportButton).c_str(),
-                Quoted(std::to_string(Form1FontPoints) + "pt " + families + "sans-serif").c_str());
+                JsonString(Form1Caption).c_str(), JsonString(ErrorReportTitle).c_str(),
+                JsonString(ErrorReportButton).c_str(),
+                JsonString(std::to_string(Form1FontPoints) + "pt " + families + "sans-serif").c_str());
     return 0;
 }

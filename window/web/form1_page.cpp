@@ -5,6 +5,7 @@
 
 #include "window/error_report.h"
 #include "window/form1_layout.h"
+#include "window/web/json_text.h"
 #include "window/web/page_library.h"
 
 namespace ombrix {
@@ -16,24 +17,29 @@ std::string Terminated(std::string_view text) { return std::string(text); }
 
 int PlaceNumber(Box box) { return static_cast<int>(PlaceOf(box)); }
 
-// The name of the box that a label names, for the label's "for".
-std::string_view BoxName(const ControlPlace& label) {
-    return label.box ? Form1Controls[PlaceOf(*label.box)].name : std::string_view{};
+// The control at place k of the table as the page's layer reads it, with
+// its places in CSS pixels.
+std::string ControlObject(std::size_t k) {
+    const ControlPlace& place = Form1Controls[k];
+    const auto field = [](std::string_view name, const std::string& value) { return JsonString(name) + ":" + value; };
+    const auto number = [](int value) { return std::to_string(value); };
+    const std::string_view labelFor =
+        place.kind == ControlKind::Label && place.box ? Form1Controls[PlaceOf(*place.box)].name : std::string_view{};
+    return "{" + field("place", std::to_string(k)) + "," + field("kind", JsonString(ControlKindName(place.kind))) +
+           "," + field("name", JsonString(place.name)) + "," + field("caption", JsonString(place.caption)) + "," +
+           field("left", number(TwipsToPixels(place.left))) + "," + field("top", number(TwipsToPixels(place.top))) +
+           "," + field("width", number(TwipsToPixels(place.width))) + "," +
+           field("height", number(TwipsToPixels(place.height))) + "," +
+           field("accessibleName", JsonString(place.accessibleName)) + "," +
+           field("accessibleDescription", JsonString(place.accessibleDescription)) + "," +
+           field("labelFor", JsonString(labelFor)) + "," + field("maxLength", number(BoxTextLimit)) + "}";
 }
 
 }  // namespace
 
 Form1Page::Form1Page() {
     ombrix_page_open(TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight));
-    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
-        const ControlPlace& place = Form1Controls[k];
-        ombrix_page_add_control(static_cast<int>(k), Terminated(ControlKindName(place.kind)).c_str(),
-                                Terminated(place.name).c_str(), Terminated(place.caption).c_str(),
-                                TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
-                                TwipsToPixels(place.height), Terminated(place.accessibleName).c_str(),
-                                Terminated(place.accessibleDescription).c_str(),
-                                Terminated(place.kind == ControlKind::Label ? BoxName(place) : "").c_str());
-    }
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) ombrix_page_add_control(ControlObject(k).c_str());
     ombrix_page_ready(PlaceNumber(StartFocus));
 }
 
@@ -45,9 +51,10 @@ std::string Form1Page::Text(Box box) const {
 }
 
 void Form1Page::SetText(Box box, std::string_view text) {
-    // A screen reader is told each new result.
-    ombrix_page_set_text(PlaceNumber(box), Terminated(text).c_str(), box == ResultBox ? 1 : 0);
+    ombrix_page_set_text(PlaceNumber(box), Terminated(text).c_str());
 }
+
+void Form1Page::AnnounceResult(std::string_view text) { ombrix_page_announce(Terminated(text).c_str()); }
 
 void Form1Page::SetResultNote(std::string_view note) {
     ombrix_page_set_note(PlaceNumber(ResultBox), Terminated(note).c_str());

@@ -21,6 +21,8 @@ public:
     [[nodiscard]] std::string Text(Box box) const override;
     void SetText(Box box, std::string_view text) override;
     void SetResultNote(std::string_view note) override;
+    // Through the page's live region.
+    void AnnounceResult(std::string_view text) override;
     // A page cannot wait for the report to close: it shows it as a modal
     // dialog, which takes every input until 确定, and returns at once.
     void ShowErrorReport(const ErrorReport& report) override;

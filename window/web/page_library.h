@@ -2,19 +2,22 @@
 #pragma once
 
 // What the page's layer (page_library.js) does for Form1Page. Texts are UTF-8
-// and end with a NUL; a place is the control's index in Form1Controls, a kind
-// its ControlKindName. The caption, the report's texts and the font are in
-// the page's files already, put there from the same table when it was built.
+// and end with a NUL; a place is the control's index in Form1Controls. The
+// caption, the report's texts and the font are in the page's files already,
+// put there from the same table when it was built.
 extern "C" {
 void ombrix_page_open(int width, int height);
-void ombrix_page_add_control(int place, const char* kind, const char* name, const char* caption, int left, int top,
-                             int width, int height, const char* accessibleName, const char* accessibleDescription,
-                             const char* labelFor);
+// One control, as a JSON object whose fields the layer reads by name: place,
+// kind (its ControlKindName), name, caption, left, top, width, height (CSS
+// pixels), accessibleName, accessibleDescription, labelFor (a label's box)
+// and maxLength (a box's). The layer refuses an object that lacks one.
+void ombrix_page_add_control(const char* control);
 void ombrix_page_ready(int focusPlace);
 int ombrix_page_text_length(int place);
 void ombrix_page_copy_text(int place, char* text, int size);
-void ombrix_page_set_text(int place, const char* text, int announce);
+void ombrix_page_set_text(int place, const char* text);
 void ombrix_page_set_note(int place, const char* note);
+void ombrix_page_announce(const char* text);
 void ombrix_page_show_report(const char* title, const char* text, const char* button);
 void ombrix_page_end();
 }

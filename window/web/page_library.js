@@ -20,6 +20,13 @@ mergeInto(LibraryManager.library, {
       return line;
     },
 
+    // What of a text fits in place of the box's selection: the box holds no
+    // more than its maxLength, as the browser's own insertions keep it.
+    fitting: function (box, text, start, end) {
+      var room = box.maxLength - (box.value.length - (end - start));
+      return text.slice(0, Math.max(room, 0));
+    },
+
     // A pasted or dropped text of several lines: its first line goes in as
     // one edit, which the browser's undo takes back as one. Where the event
     // cannot be cancelled (an input method's insertion), the box is mended
@@ -27,6 +34,7 @@ mergeInto(LibraryManager.library, {
     insertFirstLine: function (box, text, event) {
       var line = OmbrixPage.firstLine(text);
       if (line === text) return;
+      line = OmbrixPage.fitting(box, line, box.selectionStart, box.selectionEnd);
       if (!event.cancelable) {
         OmbrixPage.pending = { box: box, before: box.value, start: box.selectionStart,
                                end: box.selectionEnd, line: line };
@@ -44,8 +52,10 @@ mergeInto(LibraryManager.library, {
       var pending = OmbrixPage.pending;
       OmbrixPage.pending = null;
       if (!pending || pending.box !== box) return;
-      box.value = pending.before.slice(0, pending.start) + pending.line + pending.before.slice(pending.end);
-      var caret = pending.start + pending.line.length;
+      var room = box.maxLength - (pending.before.length - (pending.end - pending.start));
+      var line = pending.line.slice(0, Math.max(room, 0));
+      box.value = pending.before.slice(0, pending.start) + line + pending.before.slice(pending.end);
+      var caret = pending.start + line.length;
       box.setSelectionRange(caret, caret);
     },
 
@@ -84,6 +94,30 @@ mergeInto(LibraryManager.library, {
         control.setAttribute('aria-describedby', note.id);
       }
       note.textContent = description;
+    },
+
+    // While the result box has the focus, its note shows under it as its
+    // tooltip would, for the keyboard, which cannot hover; fixed in place,
+    // so that nothing on the page moves. Where the note always stands below
+    // the window (no hovering pointer), there is nothing to do.
+    showFocusNote: function () {
+      var box = OmbrixPage.noteBox, note = OmbrixPage.byId('ResultNote');
+      var shown = !!box && document.activeElement === box && box.title !== '' &&
+                  !window.matchMedia('(hover: none), (pointer: coarse)').matches;
+      note.classList.toggle('for-focus', shown);
+      if (!shown) return;
+      var place = box.getBoundingClientRect();
+      note.style.left = Math.round(place.left) + 'px';
+      note.style.top = Math.round(place.bottom + 4) + 'px';
+    },
+
+    // A control object from the core, with every field the layer reads.
+    fields: function (control) {
+      ['place', 'kind', 'name', 'caption', 'left', 'top', 'width', 'height', 'accessibleName',
+       'accessibleDescription', 'labelFor', 'maxLength'].forEach(function (field) {
+        if (!(field in control)) throw new Error('Form1 control without ' + field);
+      });
+      return control;
     },
 
     announce: function (text) {
@@ -146,17 +180,19 @@ mergeInto(LibraryManager.library, {
   },
 
   ombrix_page_add_control__deps: ['$OmbrixPage'],
-  ombrix_page_add_control: function (place, kind, name, caption, left, top, width, height,
-                                     accessibleName, accessibleDescription, labelFor) {
-    var control;
-    kind = UTF8ToString(kind);
+  ombrix_page_add_control: function (json) {
+    var entry = OmbrixPage.fields(JSON.parse(UTF8ToString(json)));
+    var place = entry.place, kind = entry.kind, control;
     if (kind === 'Label') {
       control = document.createElement('label');
-      control.htmlFor = UTF8ToString(labelFor);
-      control.textContent = UTF8ToString(caption);
+      control.htmlFor = entry.labelFor;
+      control.textContent = entry.caption;
     } else if (kind === 'TextBox') {
       control = document.createElement('input');
       control.type = 'text';
+      control.maxLength = entry.maxLength;
+      control.addEventListener('focus', OmbrixPage.showFocusNote);
+      control.addEventListener('blur', OmbrixPage.showFocusNote);
       control.inputMode = 'decimal';  // a phone's number keyboard
       control.autocomplete = 'off';
       control.spellcheck = false;
@@ -180,7 +216,7 @@ mergeInto(LibraryManager.library, {
       // browsers do by themselves; it is no form's, so nothing is sent.
       control = document.createElement('button');
       control.type = 'button';
-      control.textContent = UTF8ToString(caption);
+      control.textContent = entry.caption;
       control.addEventListener('click', function () {
         OmbrixPage.clicked = control;  // Safari and Firefox on macOS do not focus a clicked button
         if (!OmbrixPage.ended) _ombrix_click(place);
@@ -188,16 +224,14 @@ mergeInto(LibraryManager.library, {
     } else {
       throw new Error('Form1 has no control of kind ' + kind);
     }
-    control.id = UTF8ToString(name);
-    control.style.left = left + 'px';
-    control.style.top = top + 'px';
-    control.style.setProperty('--width', width + 'px');
-    control.style.setProperty('--height', height + 'px');
+    control.id = entry.name;
+    control.style.left = entry.left + 'px';
+    control.style.top = entry.top + 'px';
+    control.style.setProperty('--width', entry.width + 'px');
+    control.style.setProperty('--height', entry.height + 'px');
     OmbrixPage.byId('Client').appendChild(control);
-    var label = UTF8ToString(accessibleName);
-    if (label !== '') control.setAttribute('aria-label', label);
-    var description = UTF8ToString(accessibleDescription);
-    if (description !== '') OmbrixPage.describe(control, description);
+    if (entry.accessibleName !== '') control.setAttribute('aria-label', entry.accessibleName);
+    if (entry.accessibleDescription !== '') OmbrixPage.describe(control, entry.accessibleDescription);
     OmbrixPage.controls[place] = control;
   },
 
@@ -219,11 +253,12 @@ mergeInto(LibraryManager.library, {
   },
 
   ombrix_page_set_text__deps: ['$OmbrixPage'],
-  ombrix_page_set_text: function (place, text, announce) {
-    var box = OmbrixPage.controls[place];
-    box.value = UTF8ToString(text);
-    if (announce) OmbrixPage.announce(box.value);
+  ombrix_page_set_text: function (place, text) {
+    OmbrixPage.controls[place].value = UTF8ToString(text);
   },
+
+  ombrix_page_announce__deps: ['$OmbrixPage'],
+  ombrix_page_announce: function (text) { OmbrixPage.announce(UTF8ToString(text)); },
 
   ombrix_page_set_note__deps: ['$OmbrixPage'],
   ombrix_page_set_note: function (place, note) {
@@ -233,6 +268,8 @@ mergeInto(LibraryManager.library, {
     else box.title = text;
     OmbrixPage.byId('ResultNote').textContent = text;
     OmbrixPage.describe(box, text);
+    OmbrixPage.noteBox = box;
+    OmbrixPage.showFocusNote();
   },
 
   ombrix_page_show_report__deps: ['$OmbrixPage'],

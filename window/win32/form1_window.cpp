@@ -13,6 +13,36 @@ namespace ombrix {
 namespace {
 
 constexpr wchar_t WindowClass[] = L"OmbrixForm1";
+constexpr UINT_PTR FocusNoteTool = 1;  // the tooltip's second tool; the first is the result box's handle
+
+// UI Automation's notification, which a screen reader speaks without the
+// focus moving: Windows 10 version 1709 and later. Looked up at run time, so
+// that Windows 7 starts and stays silent.
+constexpr int NotificationKindActionCompleted = 2;
+constexpr int NotificationProcessingImportantMostRecent = 1;
+struct NotificationEvents {
+    HRESULT(WINAPI* hostProvider)(HWND, IUnknown**) = nullptr;
+    HRESULT(WINAPI* raise)(IUnknown*, int, int, BSTR, BSTR) = nullptr;
+};
+
+const NotificationEvents& UiaNotifications() {
+    static const NotificationEvents events = [] {
+        NotificationEvents found;
+        wchar_t path[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+        if (length == 0 || length > MAX_PATH - 32) return found;
+        lstrcatW(path, L"\\UIAutomationCore.dll");
+        HMODULE core = LoadLibraryW(path);  // kept for the program's life
+        if (core == nullptr) return found;
+        found.hostProvider = reinterpret_cast<decltype(found.hostProvider)>(
+            reinterpret_cast<void*>(GetProcAddress(core, "UiaHostProviderFromHwnd")));
+        found.raise = reinterpret_cast<decltype(found.raise)>(
+            reinterpret_cast<void*>(GetProcAddress(core, "UiaRaiseNotificationEvent")));
+        if (found.hostProvider == nullptr) found.raise = nullptr;
+        return found;
+    }();
+    return events;
+}
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 std::wstring Wide(std::string_view text) {
@@ -158,12 +188,21 @@ void Form1Window::CreateControls(HINSTANCE instance) {
         controls_[k] =
             CreateWindowExW(extended, kind, Wide(place.caption).c_str(), style, 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + k)), instance, nullptr);
-        if (place.kind == ControlKind::TextBox) SetWindowSubclass(controls_[k], PasteFirstLine, 0, 0);
+        if (place.kind == ControlKind::TextBox) {
+            SendMessageW(controls_[k], EM_SETLIMITTEXT, BoxTextLimit, 0);
+            SetWindowSubclass(controls_[k], PasteFirstLine, 0, 0);
+        }
     }
-    // The boxes cover the strip of Label2 and Label3 that reaches under them.
-    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
-        if (Form1Controls[k].kind == ControlKind::Label)
-            SetWindowPos(controls_[k], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Each label stands just before its box in the window order, as in a
+    // dialog template: Windows names a box after the static text before it.
+    // The tab order, which skips the labels, stays the table's.
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
+        if (Form1Controls[k].kind != ControlKind::Label) continue;
+        const HWND before = GetWindow(BoxOf(*Form1Controls[k].box), GW_HWNDPREV);
+        if (before != controls_[k])
+            SetWindowPos(controls_[k], before != nullptr ? before : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -174,6 +213,11 @@ void Form1Window::CreateControls(HINSTANCE instance) {
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(ResultBox));
     tool.lpszText = note_.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // The same note for the keyboard, which cannot hover: placed by the
+    // window under the result box while the box has the focus.
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.uId = FocusNoteTool;
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);  // two lines
 }
@@ -188,6 +232,11 @@ void Form1Window::DescribeControls() {
     }
     for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
         const ControlPlace& place = Form1Controls[k];
+        // A box is named by its label, whatever a screen reader makes of
+        // the window order.
+        if (place.kind == ControlKind::Label)
+            accessibility_->SetHwndPropStr(BoxOf(*place.box), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_NAME, Wide(place.caption).c_str());
         if (!place.accessibleName.empty())
             accessibility_->SetHwndPropStr(controls_[k], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                            PROPID_ACC_NAME, Wide(place.accessibleName).c_str());
@@ -213,6 +262,28 @@ void Form1Window::LayOut(UINT dpi) {
     // Only now that no control uses it any more.
     if (font_ != nullptr) DeleteObject(font_);
     font_ = font;
+    ClipLabels();
+}
+
+// A label stands above its box in the window order, so it would paint over
+// the box where it reaches under it; its region leaves that part to the box.
+void Form1Window::ClipLabels() {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) {
+        if (Form1Controls[k].kind != ControlKind::Label) continue;
+        RECT label{};
+        GetWindowRect(controls_[k], &label);
+        HRGN visible = CreateRectRgn(0, 0, label.right - label.left, label.bottom - label.top);
+        for (std::size_t b = 0; b < Form1Controls.size(); ++b) {
+            RECT box{};
+            if (Form1Controls[b].kind != ControlKind::TextBox) continue;
+            GetWindowRect(controls_[b], &box);
+            HRGN covered = CreateRectRgn(box.left - label.left, box.top - label.top, box.right - label.left,
+                                         box.bottom - label.top);
+            CombineRgn(visible, visible, covered, RGN_DIFF);
+            DeleteObject(covered);
+        }
+        SetWindowRgn(controls_[k], visible, TRUE);  // the window owns the region from here on
+    }
 }
 
 void Form1Window::Show(int showCommand) {
@@ -259,6 +330,9 @@ void Form1Window::SetResultNote(std::string_view note) {
     tool.uId = reinterpret_cast<UINT_PTR>(BoxOf(ResultBox));
     tool.lpszText = note_.data();
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.uId = FocusNoteTool;
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    ShowNoteForFocus();
     if (accessibility_ != nullptr) {
         if (note_.empty()) {
             const MSAAPROPID description = PROPID_ACC_DESCRIPTION;
@@ -269,6 +343,40 @@ void Form1Window::SetResultNote(std::string_view note) {
                                            PROPID_ACC_DESCRIPTION, note_.c_str());
         }
     }
+}
+
+void Form1Window::RestoreFocus() {
+    const HWND back = focusBeforeDeactivation_;
+    SetFocus(back != nullptr && IsWindow(back) && IsChild(window_, back) ? back : BoxOf(StartFocus));
+}
+
+void Form1Window::ShowNoteForFocus() {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = FocusNoteTool;
+    const HWND box = BoxOf(ResultBox);
+    const bool shown = !note_.empty() && GetFocus() == box;
+    if (shown) {
+        RECT place{};
+        GetWindowRect(box, &place);
+        SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(place.left, place.bottom + 2));
+    }
+    SendMessageW(tooltip_, TTM_TRACKACTIVATE, shown ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form1Window::AnnounceResult(std::string_view text) {
+    const NotificationEvents& events = UiaNotifications();
+    if (events.raise == nullptr) return;
+    IUnknown* provider = nullptr;
+    if (FAILED(events.hostProvider(BoxOf(ResultBox), &provider)) || provider == nullptr) return;
+    BSTR spoken = SysAllocString(Wide(text).c_str());
+    BSTR activity = SysAllocString(L"OmbrixResult");
+    events.raise(provider, NotificationKindActionCompleted, NotificationProcessingImportantMostRecent, spoken,
+                 activity);
+    SysFreeString(activity);
+    SysFreeString(spoken);
+    provider->Release();
 }
 
 void Form1Window::ShowErrorReport(const ErrorReport& report) {
@@ -298,9 +406,23 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ClickCommand(*this, *place->command);
         } else if (HIWORD(wParam) == EN_CHANGE && place->kind == ControlKind::TextBox && !settingText_) {
             BoxEdited(*this, *place->box);
+        } else if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
+            ShowNoteForFocus();
         }
         return 0;
     }
+    // As a dialog does: the focus that the window had when it lost the
+    // activation (to the report, another program, the taskbar) is where it
+    // returns, and never the window itself, which takes no keys.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(window_, focus)) focusBeforeDeactivation_ = focus;
+        } else if (HIWORD(wParam) == 0) {  // not minimised
+            RestoreFocus();
+        }
+        return 0;
+    case WM_SETFOCUS: RestoreFocus(); return 0;
     case WM_DPICHANGED: {
         LayOut(HIWORD(wParam));
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);

@@ -44,6 +44,7 @@ public:
     [[nodiscard]] std::string Text(Box box) const override;
     void SetText(Box box, std::string_view text) override;
     void SetResultNote(std::string_view note) override;
+    void AnnounceResult(std::string_view text) override;
     void ShowErrorReport(const ErrorReport& report) override;
 
 private:
@@ -52,6 +53,13 @@ private:
     void CreateControls(HINSTANCE instance);
     void DescribeControls();
     void LayOut(UINT dpi);
+    // Each label's visible part: its place less the boxes that cover it.
+    void ClipLabels();
+    // Gives the focus back to the control that had it when the window was
+    // last deactivated (at first, the start box).
+    void RestoreFocus();
+    // The note under the result box while the box has the keyboard focus.
+    void ShowNoteForFocus();
     [[nodiscard]] HWND BoxOf(Box box) const;
     // The table's entry for one of the window's controls; null for any other window.
     [[nodiscard]] const ControlPlace* EntryOf(HWND control) const;
@@ -59,6 +67,7 @@ private:
     HWND window_ = nullptr;
     std::array<HWND, Form1Controls.size()> controls_{};
     HWND tooltip_ = nullptr;
+    HWND focusBeforeDeactivation_ = nullptr;
     HFONT font_ = nullptr;
     UINT dpi_ = 96;
     std::wstring note_;

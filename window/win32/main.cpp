@@ -13,10 +13,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    ombrix::Form1Window form(instance);
-    form.EndLoopWhenDestroyed();
-    form.Show(showCommand);
-    const int status = ombrix::RunMessageLoop(form);
+    int status = 0;
+    {  // the window and its COM objects are gone before COM is
+        ombrix::Form1Window form(instance);
+        form.EndLoopWhenDestroyed();
+        form.Show(showCommand);
+        status = ombrix::RunMessageLoop(form);
+    }
     CoUninitialize();
     return status;
 }

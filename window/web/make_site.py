@@ -107,17 +107,19 @@ def main(source, icons, built, scalar, output, version, facts):
         page(template, ' data-program="ombrix" data-offline-worker="sw.js"', head, "icons/ombrix-16.png",
              '<script src="page.js"></script>', site_policy), encoding="utf-8")
 
-    # The worker keeps every file of the site; its cache is named by the
-    # version and by the files' contents.
+    # The worker keeps every file of the site, each with the digest of its
+    # bytes, which it checks; its cache is named by the version and by the
+    # files' contents. The site's folder is its page.
     files = sorted(str(path.relative_to(site)) for path in site.rglob("*") if path.is_file())
     digest = hashlib.sha256()
     for name in files:
         digest.update(name.encode() + b"\0" + (site / name).read_bytes())
-    cached = ["./"] + files
+    digests = {name: hashlib.sha256((site / name).read_bytes()).hexdigest() for name in files}
+    cached = {"./": digests["index.html"], **digests}
     (site / "sw.js").write_text(
         read(source / "sw.js.in").replace("@VECTOR_PROBE@", json.dumps(VECTOR_PROBE))
         .replace("@CACHE_VERSION@", f"{version}-{digest.hexdigest()[:12]}")
-        .replace("@FILES@", json.dumps(cached)), encoding="utf-8")
+        .replace("@FILES@", json.dumps(cached, indent=2)), encoding="utf-8")
 
     # One file: the style, the scripts and the icon inside; no worker and no
     # manifest, which a page from a file cannot have.

@@ -24,4 +24,6 @@ for b in json.load(open(sys.argv[1]))["benchmarks"]:
     if b["name"] == sys.argv[2] + "_median": print(b["real_time"])' "$native" "$1"
 }
 baseline=$(median BM_QuadraturePath/baseline) compute=$(median BM_Compute)
+trap stop_display EXIT
+start_display 1280x1024  # for WebKit's MiniBrowser
 /usr/bin/python3 bench/web_figures.py build/web "$baseline" "$compute" "$@"

@@ -30,7 +30,7 @@ windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
 web_packages=(cmake ninja-build libfast-float-dev libboost-dev emscripten node-acorn python3)
 webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium fonts-wqy-microhei
-    webkit2gtk-driver xvfb firefox-esr python3-websockets)
+    webkit2gtk-driver xvfb firefox-esr python3-websockets locales)
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 windows32_packages=(wine32:i386)
 

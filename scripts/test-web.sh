@@ -40,6 +40,9 @@ while read -r file; do
 done <build/web-files.txt
 echo "the same $(wc -l <build/web-files.txt) files from another folder: $((SECONDS - start)) s"
 
+# WebKit's MiniBrowser draws on a display.
+trap 'rm -rf "$other"; stop_display' EXIT
+start_display 1280x1024
 failed=0
 for engine in "${engines[@]}"; do
     start=$SECONDS

@@ -3,12 +3,15 @@
 each from Debian's packages, behind one small interface:
 
   Chromium  /usr/bin/chromium through chromedriver (Selenium);
-  WebKit    WebKitGTK's MiniBrowser through WebKitWebDriver (Selenium), on an
-            Xvfb display of its own: the engine of Safari and of every
-            browser on an iPhone or iPad;
+  WebKit    WebKitGTK's MiniBrowser through WebKitWebDriver (Selenium), on the
+            X display that the caller started (start_display in
+            scripts/lib/setup.sh): the engine of Safari and of every browser
+            on an iPhone or iPad;
   Firefox   firefox-esr over its own WebDriver BiDi endpoint, spoken here
             with python3-websockets, since Debian has no geckodriver.
 
+Each starts in the machine's locale, or in `locale` (a BCP 47 tag such as
+"de-DE"): the page's languages and the default of its Intl functions.
 Scripts are function bodies that see their arguments as `arguments`. Keys
 are WebDriver's (selenium.webdriver.common.keys.Keys); a modifier stays down
 until the end of the call, as in Selenium's send_keys.
@@ -60,22 +63,6 @@ def wait_for_port(port, seconds=30):
         except OSError:
             time.sleep(0.1)
     raise RuntimeError(f"nothing listens on port {port}")
-
-
-class Display:
-    """An Xvfb display of its own, on a number that no other server holds."""
-
-    def __init__(self):
-        read, write = os.pipe()
-        self.server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
-                                        "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            self.name = ":" + pipe.readline().strip()
-
-    def stop(self):
-        self.server.terminate()
-        self.server.wait()
 
 
 class Engine:
@@ -139,7 +126,7 @@ class SeleniumEngine(Engine):
 class Chromium(SeleniumEngine):
     name = "chromium"
 
-    def __init__(self):
+    def __init__(self, locale=None):
         from selenium.webdriver.chrome.service import Service
         self.profile = tempfile.mkdtemp(prefix="ombrix-chromium-")
         options = webdriver.ChromeOptions()
@@ -149,8 +136,13 @@ class Chromium(SeleniumEngine):
                      "--window-size=640,480", f"--user-data-dir={self.profile}"):
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        if locale:
+            options.add_argument(f"--lang={locale}")
+            options.add_experimental_option("prefs", {"intl.accept_languages": locale})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": RECORD_ERRORS})
+        if locale:
+            self.cdp("Emulation.setLocaleOverride", {"locale": locale})
 
     def cdp(self, command, parameters=None):
         return self.driver.execute_cdp_cmd(command, parameters or {})
@@ -188,11 +180,25 @@ class WebKit(SeleniumEngine):
         "installable": "only Chromium reports whether a site installs as an app",
     }
 
-    def __init__(self, environment=None):
+    def __init__(self, environment=None, locale=None):
         from selenium.webdriver.webkitgtk.options import Options
-        self.display = Display()
+        if not os.environ.get("DISPLAY"):
+            raise RuntimeError("WebKit's MiniBrowser needs an X display: start one with start_display "
+                               "(scripts/lib/setup.sh)")
         port = free_port()
-        env = dict(os.environ, DISPLAY=self.display.name, **(environment or {}))
+        env = dict(os.environ, **(environment or {}))
+        self.locales = None
+        if locale:
+            # WebKitGTK takes its languages from the C library's locale, which
+            # is compiled here from Debian's locale sources, whatever the
+            # machine has generated.
+            posix = locale.replace("-", "_")
+            self.locales = tempfile.mkdtemp(prefix="ombrix-locale-")
+            subprocess.run(["localedef", "-i", posix, "-f", "UTF-8", f"{self.locales}/{posix}.UTF-8"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if not os.path.isdir(f"{self.locales}/{posix}.UTF-8"):
+                raise RuntimeError(f"localedef could not compile {posix}.UTF-8 (Debian's locales package)")
+            env.update(LOCPATH=self.locales, LANGUAGE=posix, LC_ALL=posix + ".UTF-8")
         self.service = subprocess.Popen(["WebKitWebDriver", f"--port={port}"], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for_port(port)
@@ -219,7 +225,8 @@ class WebKit(SeleniumEngine):
         finally:
             self.service.terminate()
             self.service.wait()
-            self.display.stop()
+            if self.locales:
+                shutil.rmtree(self.locales, ignore_errors=True)
 
 
 class Firefox(Engine):
@@ -243,10 +250,11 @@ class Firefox(Engine):
         "browser.aboutwelcome.enabled": False,
     }
 
-    def __init__(self):
+    def __init__(self, locale=None):
         self.profile = tempfile.mkdtemp(prefix="ombrix-firefox-")
+        preferences = dict(self.PREFERENCES, **({"intl.accept_languages": locale} if locale else {}))
         pathlib.Path(self.profile, "user.js").write_text(
-            "".join(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in self.PREFERENCES.items()))
+            "".join(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in preferences.items()))
         port = free_port()
         self.process = subprocess.Popen(
             ["firefox-esr", "--headless", f"--remote-debugging-port={port}", "--profile", self.profile, "--no-remote",

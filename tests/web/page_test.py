@@ -415,6 +415,11 @@ class PageBehaviour(PageTest):
             self.assertGreaterEqual(note[1], note[3])
             # A Chinese keyboard's point key types "。".
             self.assertEqual(self.compute("2。5", "1", "1"), self.compute("2.5", "1", "1"))
+            # A number keyboard whose decimal key gives a comma after all: the
+            # comma is not taken, and the boxes turn to the full keyboard.
+            self.type_into("Text1", "2,5")
+            self.assertEqual(self.value("Text1"), "25")
+            self.assertEqual(self.js("return document.getElementById('Text2').inputMode"), "text")
         finally:
             self.b.phone(False)
 
@@ -646,6 +651,17 @@ class Unavailable(PageTest):
         self.b.errors()  # the failed request is what the test is for
 
 
+class CommaRegion(PageTest):
+    """The page in a region that writes a decimal comma: German, Germany."""
+    make_engine = functools.partial(ENGINES[ENGINE], locale="de-DE")
+
+    def test_a_phone_keyboard_offers_the_point_and_a_comma_still_ends_the_number(self):
+        self.assertIn("1,5", self.js("return [(1.5).toLocaleString(), (1.5).toLocaleString(navigator.language)]"))
+        self.assertEqual(self.js("return document.getElementById('Text1').inputMode"), "text")
+        self.assertEqual(self.compute("2.5", "1", "1"), "26.15183638107")
+        self.assertEqual(self.compute("2,5", "1", "1"), self.compute("2", "1", "1"))
+
+
 class WithoutVectors(PageTest):
     """WebKit without WebAssembly's vectors, as Safari before 16.4, and
     without WebAssembly, as in Lockdown Mode."""
@@ -676,7 +692,8 @@ if __name__ == "__main__":
     site = Site(BUILD / "site")
     PageBehaviour.url = Unavailable.url = WithoutVectors.url = site.url
     OneFilePage.url = (BUILD / "Ombrix.html").as_uri()
-    classes = [PageBehaviour, OfflineSite, OneFilePage, Unavailable] + ([WithoutVectors] if ENGINE == "webkit" else [])
+    CommaRegion.url = site.url
+    classes = [PageBehaviour, OfflineSite, OneFilePage, Unavailable, CommaRegion] + ([WithoutVectors] if ENGINE == "webkit" else [])
     only = os.environ.get("OMBRIX_WEB_CLASSES")  # a few classes by name, to try one part
     classes = [c for c in classes if not only or c.__name__ in only.split(",")]
     suite = unittest.TestSuite(unittest.defaultTestLoader.loadTestsFromTestCase(c) for c in classes)

@@ -59,9 +59,42 @@ mergeInto(LibraryManager.library, {
       box.setSelectionRange(caret, caret);
     },
 
+    // The keyboard that a phone shows for the boxes. Its number keyboard
+    // has the region's decimal mark alone (so iOS's does), which serves only
+    // where that mark is the point that the boxes read: in a comma region a
+    // "2,5" would read as 2. There the full keyboard, which has the point,
+    // and "E" for an exponent besides.
+    keyboard: function () {
+      var locales = [undefined, navigator.language, (navigator.languages || [])[0]];
+      var point = locales.every(function (locale) {
+        try {
+          return (1.5).toLocaleString(locale) === '1.5';
+        } catch (error) {
+          return true;  // a tag that the browser does not know says nothing
+        }
+      });
+      return point ? 'decimal' : 'text';
+    },
+
+    // A number keyboard that has a comma for its decimal key after all (a
+    // region that the browser's languages do not tell): the comma, which
+    // would end the number, is not taken, and the boxes change to the full
+    // keyboard, which shows as the box is focused again.
+    commaFromNumberKeyboard: function (event) {
+      var box = event.target;
+      if (event.inputType !== 'insertText' || event.data !== ',' || box.inputMode !== 'decimal') return false;
+      if (!window.matchMedia('(pointer: coarse)').matches) return false;
+      event.preventDefault();
+      OmbrixPage.controls.forEach(function (c) { if (c.tagName === 'INPUT') c.inputMode = 'text'; });
+      box.blur();
+      box.focus();
+      return true;
+    },
+
     // Text that arrives without a paste or drop event: an input method's
     // clipboard panel, or a replacement that it offers.
     beforeInput: function (event) {
+      if (OmbrixPage.commaFromNumberKeyboard(event)) return;
       var kinds = ['insertFromPaste', 'insertFromDrop', 'insertReplacementText'];
       if (kinds.indexOf(event.inputType) < 0) return;
       var text = event.data;
@@ -193,7 +226,7 @@ mergeInto(LibraryManager.library, {
       control.maxLength = entry.maxLength;
       control.addEventListener('focus', OmbrixPage.showFocusNote);
       control.addEventListener('blur', OmbrixPage.showFocusNote);
-      control.inputMode = 'decimal';  // a phone's number keyboard
+      control.inputMode = OmbrixPage.keyboard();
       control.autocomplete = 'off';
       control.spellcheck = false;
       control.setAttribute('autocapitalize', 'off');

@@ -378,9 +378,11 @@ void KeepAnnouncements(QAccessibleEvent* event) {
 // tells it; a clear says nothing.
 void Form1Test::aComputeIsAnnounced() {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::setActive(true);
+    if (!QAccessible::isActive())
+        QSKIP("no accessibility bridge on this platform (offscreen): Qt announces nothing without one");
     announcements.clear();
     QAccessible::installUpdateHandler(KeepAnnouncements);
-    QAccessible::setActive(true);
     Text(1)->setText("3");
     Text(2)->setText("2");
     Text(3)->setText("1");

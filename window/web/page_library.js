@@ -130,8 +130,8 @@ mergeInto(LibraryManager.library, {
     },
 
     // While the result box has the focus, its note shows under it as its
-    // tooltip would, for the keyboard, which cannot hover; fixed in place,
-    // so that nothing on the page moves. Where the note always stands below
+    // tooltip would, for the keyboard, which cannot hover; out of the page's
+    // flow, so that nothing on the page moves. Where the note always stands below
     // the window (no hovering pointer), there is nothing to do.
     showFocusNote: function () {
       var box = OmbrixPage.noteBox, note = OmbrixPage.byId('ResultNote');
@@ -140,8 +140,8 @@ mergeInto(LibraryManager.library, {
       note.classList.toggle('for-focus', shown);
       if (!shown) return;
       var place = box.getBoundingClientRect();
-      note.style.left = Math.round(place.left) + 'px';
-      note.style.top = Math.round(place.bottom + 4) + 'px';
+      note.style.left = Math.round(place.left + window.pageXOffset) + 'px';
+      note.style.top = Math.round(place.bottom + 4 + window.pageYOffset) + 'px';
     },
 
     // A control object from the core, with every field the layer reads.
@@ -196,6 +196,7 @@ mergeInto(LibraryManager.library, {
     if (OmbrixPage.opened) return;
     OmbrixPage.opened = true;
     client.addEventListener('keydown', OmbrixPage.wrapTab);
+    window.addEventListener('resize', OmbrixPage.showFocusNote);
     OmbrixPage.byId('Restart').addEventListener('click', OmbrixPage.restart);
     // The focus goes back to the report's opener as the report closes: at
     // once after 确定, and on the close event after Escape, which comes a

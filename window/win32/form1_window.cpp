@@ -13,6 +13,7 @@ namespace ombrix {
 namespace {
 
 constexpr wchar_t WindowClass[] = L"OmbrixForm1";
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT_PTR FocusNoteTool = 1;  // the tooltip's second tool; the first is the result box's handle
 
 // UI Automation's notification, which a screen reader speaks without the
@@ -43,7 +44,6 @@ const NotificationEvents& UiaNotifications() {
     }();
     return events;
 }
-constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 std::wstring Wide(std::string_view text) {
     if (text.empty()) return {};

@@ -36,6 +36,13 @@ std::wstring Wide(const std::string& text) {
 constexpr std::array<const char*, 9> TabOrder = {"Text1",    "Text2",    "Text3",    "Text4",   "Command1",
                                                  "Command2", "Command3", "Command4", "Command5"};
 
+// A control of Form1, found as assistive technology finds it: by its id.
+HWND ControlOf(HWND window, std::string_view name) {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
+        if (Form1Controls[k].name == name) return GetDlgItem(window, FirstControlId + static_cast<int>(k));
+    return nullptr;
+}
+
 // The window, with its exit button counted instead of ending the tests.
 class ObservedForm1Window : public Form1Window {
 public:
@@ -90,12 +97,7 @@ protected:
         for (const wchar_t c : text) PostMessageW(GetFocus(), WM_CHAR, c, 1);
         Pump();
     }
-    // A control, found as assistive technology finds it: by its id.
-    [[nodiscard]] HWND Control(std::string_view name) const {
-        for (std::size_t k = 0; k < Form1Controls.size(); ++k)
-            if (Form1Controls[k].name == name) return GetDlgItem(form_->Handle(), FirstControlId + static_cast<int>(k));
-        return nullptr;
-    }
+    [[nodiscard]] HWND Control(std::string_view name) const { return ControlOf(form_->Handle(), name); }
     // The window's DPI, as Windows gives it to the window's device context.
     [[nodiscard]] UINT Dpi() const {
         HDC context = GetDC(form_->Handle());
@@ -503,12 +505,6 @@ PROCESS_INFORMATION StartOmbrix() {
     const std::wstring exe = OmbrixExe();
     EXPECT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     return process;
-}
-
-HWND ControlOf(HWND window, std::string_view name) {
-    for (std::size_t k = 0; k < Form1Controls.size(); ++k)
-        if (Form1Controls[k].name == name) return GetDlgItem(window, FirstControlId + static_cast<int>(k));
-    return nullptr;
 }
 
 // The name of the control that has the keyboard focus in another process's

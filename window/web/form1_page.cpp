@@ -2,6 +2,7 @@
 #include "window/web/form1_page.h"
 
 #include <string>
+#include <utility>
 
 #include "window/error_report.h"
 #include "window/form1_layout.h"
@@ -21,18 +22,26 @@ int PlaceNumber(Box box) { return static_cast<int>(PlaceOf(box)); }
 // its places in CSS pixels.
 std::string ControlObject(std::size_t k) {
     const ControlPlace& place = Form1Controls[k];
-    const auto field = [](std::string_view name, const std::string& value) { return JsonString(name) + ":" + value; };
-    const auto number = [](int value) { return std::to_string(value); };
+    const auto number = [](auto value) { return std::to_string(value); };
     const std::string_view labelFor =
         place.kind == ControlKind::Label && place.box ? Form1Controls[PlaceOf(*place.box)].name : std::string_view{};
-    return "{" + field("place", std::to_string(k)) + "," + field("kind", JsonString(ControlKindName(place.kind))) +
-           "," + field("name", JsonString(place.name)) + "," + field("caption", JsonString(place.caption)) + "," +
-           field("left", number(TwipsToPixels(place.left))) + "," + field("top", number(TwipsToPixels(place.top))) +
-           "," + field("width", number(TwipsToPixels(place.width))) + "," +
-           field("height", number(TwipsToPixels(place.height))) + "," +
-           field("accessibleName", JsonString(place.accessibleName)) + "," +
-           field("accessibleDescription", JsonString(place.accessibleDescription)) + "," +
-           field("labelFor", JsonString(labelFor)) + "," + field("maxLength", number(BoxTextLimit)) + "}";
+    const std::pair<std::string_view, std::string> fields[] = {
+        {"place", number(k)},
+        {"kind", JsonString(ControlKindName(place.kind))},
+        {"name", JsonString(place.name)},
+        {"caption", JsonString(place.caption)},
+        {"left", number(TwipsToPixels(place.left))},
+        {"top", number(TwipsToPixels(place.top))},
+        {"width", number(TwipsToPixels(place.width))},
+        {"height", number(TwipsToPixels(place.height))},
+        {"accessibleName", JsonString(place.accessibleName)},
+        {"accessibleDescription", JsonString(place.accessibleDescription)},
+        {"labelFor", JsonString(labelFor)},
+        {"maxLength", number(BoxTextLimit)},
+    };
+    std::string object;
+    for (const auto& [name, value] : fields) object += (object.empty() ? "{" : ",") + JsonString(name) + ":" + value;
+    return object + "}";
 }
 
 }  // namespace

@@ -52,10 +52,8 @@ mergeInto(LibraryManager.library, {
       var pending = OmbrixPage.pending;
       OmbrixPage.pending = null;
       if (!pending || pending.box !== box) return;
-      var room = box.maxLength - (pending.before.length - (pending.end - pending.start));
-      var line = pending.line.slice(0, Math.max(room, 0));
-      box.value = pending.before.slice(0, pending.start) + line + pending.before.slice(pending.end);
-      var caret = pending.start + line.length;
+      box.value = pending.before.slice(0, pending.start) + pending.line + pending.before.slice(pending.end);
+      var caret = pending.start + pending.line.length;
       box.setSelectionRange(caret, caret);
     },
 

@@ -64,15 +64,22 @@ endif()
 # exception comes back through an indirect call, a std::function's or a
 # virtual one, so no error reached the report there. For every target of the
 # build, GoogleTest's too: one program cannot mix ways of unwinding. The row
-# kernel takes 128-bit vectors unless OMBRIX_WASM_SIMD is off, for browsers
-# without them. Paths are mapped so that the module is the same whatever
-# folder it is built in (Boost's file names are kept in it).
+# kernel takes 128-bit vectors unless OMBRIX_WASM_SIMD is off. With
+# OMBRIX_SCRIPT_PROGRAM every program is plain script instead (emscripten's
+# wasm2js, its data inside: one file), for browsers that run no WebAssembly: no
+# vectors, and the quadrature's serial path. Paths are mapped so that the
+# module is the same whatever folder it is built in (Boost's file names are
+# kept in it).
 if(EMSCRIPTEN)
     option(OMBRIX_WASM_SIMD "Build the WebAssembly with 128-bit vector instructions" ON)
+    option(OMBRIX_SCRIPT_PROGRAM "Build plain script (wasm2js) instead of WebAssembly" OFF)
     add_compile_options(-fexceptions
         "-ffile-prefix-map=${PROJECT_BINARY_DIR}=/build" "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=/ombrix")
     add_link_options(-fexceptions)
-    if(OMBRIX_WASM_SIMD)
+    if(OMBRIX_SCRIPT_PROGRAM)
+        add_compile_definitions(OMBRIX_SCRIPT_PROGRAM=1)
+        add_link_options(-sWASM=0 -sSINGLE_FILE=1)
+    elseif(OMBRIX_WASM_SIMD)
         add_compile_options(-msimd128)
     endif()
 endif()

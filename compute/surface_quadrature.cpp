@@ -60,7 +60,7 @@ double Quadrature(RowAdder addRow, double a, double b, double c) {
 
 std::vector<QuadraturePath> SupportedQuadraturePaths() {
     std::vector<QuadraturePath> paths;
-    for (const QuadraturePath path : {QuadraturePath::Baseline, QuadraturePath::Avx2, QuadraturePath::Avx512})
+    for (const QuadraturePath path : AllQuadraturePaths)
         if (rows::RowKernel(path) != nullptr) paths.push_back(path);
     return paths;
 }
@@ -76,7 +76,9 @@ QuadraturePath PreferredQuadraturePath(const ProcessorFeatures& processor) {
 }
 
 QuadraturePath FastestQuadraturePath() {
-#ifdef OMBRIX_X86_PATHS
+#if defined(OMBRIX_SCRIPT_PROGRAM)
+    return QuadraturePath::Serial;
+#elif defined(OMBRIX_X86_PATHS)
     return PreferredQuadraturePath(
         {__builtin_cpu_supports("avx2") != 0, __builtin_cpu_supports("avx512f") != 0, __builtin_cpu_is("intel") != 0});
 #else
@@ -89,6 +91,7 @@ const char* QuadraturePathName(QuadraturePath path) {
     case QuadraturePath::Baseline: return "baseline";
     case QuadraturePath::Avx2: return "avx2";
     case QuadraturePath::Avx512: return "avx512";
+    case QuadraturePath::Serial: return "serial";
     }
     return "baseline";
 }

@@ -22,7 +22,7 @@ std::vector<ombrix::rows::RowAdder> kernels;
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     using ombrix::QuadraturePath;
-    for (const QuadraturePath path : {QuadraturePath::Baseline, QuadraturePath::Avx2, QuadraturePath::Avx512}) {
+    for (const QuadraturePath path : ombrix::AllQuadraturePaths) {
         const ombrix::rows::RowAdder kernel = ombrix::rows::RowKernel(path);
         std::fprintf(stderr, "fuzz_binade_sum: %s kernel %s\n", ombrix::QuadraturePathName(path),
                      kernel != nullptr ? "checked" : "skipped, not on this processor");

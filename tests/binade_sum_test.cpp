@@ -86,8 +86,7 @@ TEST_P(RowKernelSum, GivesTheSerialBitsOnRandomSequences) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kernels, RowKernelSum,
-                         testing::Values(QuadraturePath::Baseline, QuadraturePath::Avx2, QuadraturePath::Avx512),
+INSTANTIATE_TEST_SUITE_P(Kernels, RowKernelSum, testing::ValuesIn(ombrix::AllQuadraturePaths),
                          [](const testing::TestParamInfo<QuadraturePath>& info) {
                              return std::string(QuadraturePathName(info.param));
                          });

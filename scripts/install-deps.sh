@@ -9,6 +9,7 @@
 #                              32-bit half, with the i386 architecture added
 #   install-deps.sh web        to build Ombrix for the browser and serve it here
 #   install-deps.sh webtest    to test it in Chromium, WebKit and Firefox too
+#   install-deps.sh lighthouse to measure it with Lighthouse (bench/lighthouse.sh)
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
@@ -29,8 +30,15 @@ platform_packages=(g++ cmake ninja-build libgtest-dev googletest libfast-float-d
 windows_packages=(cmake ninja-build googletest libfast-float-dev libboost-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb fonts-wqy-microhei clang-tidy)
 web_packages=(cmake ninja-build libfast-float-dev libboost-dev emscripten node-acorn python3)
+# Debian 13's emscripten writes the program's glue in a newer script than the
+# page's oldest browsers read, and cannot find a Babel to lower it: the build
+# lowers it with Debian's.
+debian=$(. /etc/os-release && echo "${VERSION_ID:-99}")  # testing and unstable have none
+if ((${debian%%.*} >= 13)); then web_packages+=(node-babel7); fi
 webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium fonts-wqy-microhei
     webkit2gtk-driver xvfb firefox-esr python3-websockets locales)
+lighthouse_packages=("${webtest_packages[@]}")
+command -v npm >/dev/null || lighthouse_packages+=(npm)  # a Node.js from elsewhere brings its own
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
 windows32_packages=(wine32:i386)
 
@@ -41,9 +49,10 @@ platforms) packages=("${platform_packages[@]}") ;;
 windows) packages=("${windows_packages[@]}") ;;
 web) packages=("${web_packages[@]}") ;;
 webtest) packages=("${webtest_packages[@]}") ;;
+lighthouse) packages=("${lighthouse_packages[@]}") ;;
 fresh) packages=("${fresh_packages[@]}") ;;
 windows32) packages=("${windows32_packages[@]}") ;;
-*) echo "usage: $0 run|test|platforms|windows|windows32|web|webtest|fresh" >&2; exit 2 ;;
+*) echo "usage: $0 run|test|platforms|windows|windows32|web|webtest|lighthouse|fresh" >&2; exit 2 ;;
 esac
 
 missing=()

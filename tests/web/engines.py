@@ -11,7 +11,9 @@ each from Debian's packages, behind one small interface:
             with python3-websockets, since Debian has no geckodriver.
 
 Each starts in the machine's locale, or in `locale` (a BCP 47 tag such as
-"de-DE"): the page's languages and the default of its Intl functions.
+"de-DE"): the page's languages and the default of its Intl functions. With
+webassembly=False it runs no WebAssembly, as a managed browser with it
+switched off; with jit=False it has no JIT either, as in Lockdown Mode.
 Scripts are function bodies that see their arguments as `arguments`. Keys
 are WebDriver's (selenium.webdriver.common.keys.Keys); a modifier stays down
 until the end of the call, as in Selenium's send_keys.
@@ -126,7 +128,7 @@ class SeleniumEngine(Engine):
 class Chromium(SeleniumEngine):
     name = "chromium"
 
-    def __init__(self, locale=None):
+    def __init__(self, locale=None, webassembly=True, jit=True):
         from selenium.webdriver.chrome.service import Service
         self.profile = tempfile.mkdtemp(prefix="ombrix-chromium-")
         options = webdriver.ChromeOptions()
@@ -136,6 +138,10 @@ class Chromium(SeleniumEngine):
                      "--window-size=640,480", f"--user-data-dir={self.profile}"):
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        if not jit:
+            options.add_argument("--js-flags=--jitless")  # which takes WebAssembly away too
+        elif not webassembly:
+            options.add_argument("--js-flags=--noexpose-wasm")
         if locale:
             options.add_argument(f"--lang={locale}")
             options.add_experimental_option("prefs", {"intl.accept_languages": locale})
@@ -180,13 +186,17 @@ class WebKit(SeleniumEngine):
         "installable": "only Chromium reports whether a site installs as an app",
     }
 
-    def __init__(self, environment=None, locale=None):
+    def __init__(self, environment=None, locale=None, webassembly=True, jit=True):
         from selenium.webdriver.webkitgtk.options import Options
         if not os.environ.get("DISPLAY"):
             raise RuntimeError("WebKit's MiniBrowser needs an X display: start one with start_display "
                                "(scripts/lib/setup.sh)")
         port = free_port()
         env = dict(os.environ, **(environment or {}))
+        if not webassembly or not jit:
+            env["JSC_useWasm"] = "0"
+        if not jit:
+            env["JSC_useJIT"] = "0"
         self.locales = None
         if locale:
             # WebKitGTK takes its languages from the C library's locale, which
@@ -250,9 +260,17 @@ class Firefox(Engine):
         "browser.aboutwelcome.enabled": False,
     }
 
-    def __init__(self, locale=None):
+    # What a JIT of SpiderMonkey's is, to be switched off; WebAssembly goes with it.
+    WITHOUT_JIT = {"javascript.options.baselinejit": False, "javascript.options.ion": False,
+                   "javascript.options.native_regexp": False, "javascript.options.wasm": False}
+
+    def __init__(self, locale=None, webassembly=True, jit=True):
         self.profile = tempfile.mkdtemp(prefix="ombrix-firefox-")
         preferences = dict(self.PREFERENCES, **({"intl.accept_languages": locale} if locale else {}))
+        if not webassembly:
+            preferences["javascript.options.wasm"] = False
+        if not jit:
+            preferences.update(self.WITHOUT_JIT)
         pathlib.Path(self.profile, "user.js").write_text(
             "".join(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in preferences.items()))
         port = free_port()

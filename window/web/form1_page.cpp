@@ -2,11 +2,10 @@
 #include "window/web/form1_page.h"
 
 #include <string>
-#include <utility>
 
 #include "window/error_report.h"
 #include "window/form1_layout.h"
-#include "window/web/json_text.h"
+#include "window/web/control_object.h"
 #include "window/web/page_library.h"
 
 namespace ombrix {
@@ -17,32 +16,6 @@ namespace {
 std::string Terminated(std::string_view text) { return std::string(text); }
 
 int PlaceNumber(Box box) { return static_cast<int>(PlaceOf(box)); }
-
-// The control at place k of the table as the page's layer reads it, with
-// its places in CSS pixels.
-std::string ControlObject(std::size_t k) {
-    const ControlPlace& place = Form1Controls[k];
-    const auto number = [](auto value) { return std::to_string(value); };
-    const std::string_view labelFor =
-        place.kind == ControlKind::Label && place.box ? Form1Controls[PlaceOf(*place.box)].name : std::string_view{};
-    const std::pair<std::string_view, std::string> fields[] = {
-        {"place", number(k)},
-        {"kind", JsonString(ControlKindName(place.kind))},
-        {"name", JsonString(place.name)},
-        {"caption", JsonString(place.caption)},
-        {"left", number(TwipsToPixels(place.left))},
-        {"top", number(TwipsToPixels(place.top))},
-        {"width", number(TwipsToPixels(place.width))},
-        {"height", number(TwipsToPixels(place.height))},
-        {"accessibleName", JsonString(place.accessibleName)},
-        {"accessibleDescription", JsonString(place.accessibleDescription)},
-        {"labelFor", JsonString(labelFor)},
-        {"maxLength", number(BoxTextLimit)},
-    };
-    std::string object;
-    for (const auto& [name, value] : fields) object += (object.empty() ? "{" : ",") + JsonString(name) + ":" + value;
-    return object + "}";
-}
 
 }  // namespace
 

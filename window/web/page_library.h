@@ -3,14 +3,13 @@
 
 // What the page's layer (page_library.js) does for Form1Page. Texts are UTF-8
 // and end with a NUL; a place is the control's index in Form1Controls. The
-// caption, the report's texts and the font are in the page's files already,
-// put there from the same table when it was built.
+// window itself, its caption, controls and places, the report's texts and the
+// font are in the page's files already, written from the same table when the
+// site was built; the program attaches to them.
 extern "C" {
 void ombrix_page_open(int width, int height);
-// One control, as a JSON object whose fields the layer reads by name: place,
-// kind (its ControlKindName), name, caption, left, top, width, height (CSS
-// pixels), accessibleName, accessibleDescription, labelFor (a label's box)
-// and maxLength (a box's). The layer refuses an object that lacks one.
+// One control, as ControlObject gives it: the layer takes the page's element
+// of that name, refuses one that is not the table's, and attaches behaviour.
 void ombrix_page_add_control(const char* control);
 void ombrix_page_ready(int focusPlace);
 int ombrix_page_text_length(int place);

@@ -57,23 +57,6 @@ mergeInto(LibraryManager.library, {
       box.setSelectionRange(caret, caret);
     },
 
-    // The keyboard that a phone shows for the boxes. Its number keyboard
-    // has the region's decimal mark alone (so iOS's does), which serves only
-    // where that mark is the point that the boxes read: in a comma region a
-    // "2,5" would read as 2. There the full keyboard, which has the point,
-    // and "E" for an exponent besides.
-    keyboard: function () {
-      var locales = [undefined, navigator.language, (navigator.languages || [])[0]];
-      var point = locales.every(function (locale) {
-        try {
-          return (1.5).toLocaleString(locale) === '1.5';
-        } catch (error) {
-          return true;  // a tag that the browser does not know says nothing
-        }
-      });
-      return point ? 'decimal' : 'text';
-    },
-
     // A number keyboard that has a comma for its decimal key after all (a
     // region that the browser's languages do not tell): the comma, which
     // would end the number, is not taken, and the boxes change to the full
@@ -142,13 +125,87 @@ mergeInto(LibraryManager.library, {
       note.style.top = Math.round(place.bottom + 4 + window.pageYOffset) + 'px';
     },
 
-    // A control object from the core, with every field the layer reads.
-    fields: function (control) {
-      ['place', 'kind', 'name', 'caption', 'left', 'top', 'width', 'height', 'accessibleName',
-       'accessibleDescription', 'labelFor', 'maxLength'].forEach(function (field) {
-        if (!(field in control)) throw new Error('Form1 control without ' + field);
-      });
+    // The page's element for a control object of the core, which must be the
+    // table's: a page of another build than the program's is refused.
+    element: function (entry) {
+      var control = OmbrixPage.byId(entry.name);
+      var tags = { Label: 'LABEL', TextBox: 'INPUT', Button: 'BUTTON' };
+      var style = control && window.getComputedStyle(control);
+      if (!control || control.tagName !== tags[entry.kind] || control.parentNode.id !== 'Client' ||
+          style.left !== entry.left + 'px' || style.top !== entry.top + 'px' ||
+          style.getPropertyValue('--width').trim() !== entry.width + 'px' ||
+          style.getPropertyValue('--height').trim() !== entry.height + 'px' ||
+          (entry.kind === 'TextBox' ? control.maxLength !== entry.maxLength
+                                    : control.textContent !== entry.caption) ||
+          (entry.accessibleDescription !== '' &&
+           (OmbrixPage.byId(entry.name + 'Description') || {}).textContent !== entry.accessibleDescription)) {
+        throw new Error('the page does not hold Form1\'s ' + entry.name + ' as the program has it');
+      }
       return control;
+    },
+
+    // The error report, modal: a <dialog> where the browser has one, and
+    // otherwise the same element shown above a backdrop, with the focus kept
+    // in it and the window behind it out of reach.
+    nativeReport: function () {
+      var report = OmbrixPage.byId('ErrorReport');
+      return typeof HTMLDialogElement === 'function' && report instanceof HTMLDialogElement &&
+             typeof report.showModal === 'function';
+    },
+
+    reportOpen: function () { return OmbrixPage.byId('ErrorReport').hasAttribute('open'); },
+
+    showReport: function () {
+      var report = OmbrixPage.byId('ErrorReport');
+      if (OmbrixPage.nativeReport()) {
+        report.showModal();
+      } else {
+        report.setAttribute('role', 'dialog');
+        report.setAttribute('aria-modal', 'true');
+        report.setAttribute('open', '');
+        report.classList.add('without-dialog');
+        OmbrixPage.byId('ReportBackdrop').hidden = false;
+        OmbrixPage.byId('Desktop').setAttribute('aria-hidden', 'true');
+        OmbrixPage.byId('Desktop').inert = true;
+      }
+      OmbrixPage.byId('ReportButton').focus();
+    },
+
+    // Closes the report and gives the focus back to its opener.
+    closeReport: function () {
+      var report = OmbrixPage.byId('ErrorReport');
+      if (!OmbrixPage.reportOpen()) return;
+      if (OmbrixPage.nativeReport()) {
+        report.close();
+      } else {
+        report.removeAttribute('open');
+        report.classList.remove('without-dialog');
+        OmbrixPage.byId('ReportBackdrop').hidden = true;
+        OmbrixPage.byId('Desktop').removeAttribute('aria-hidden');
+        OmbrixPage.byId('Desktop').inert = false;
+      }
+      OmbrixPage.giveFocusBack();
+    },
+
+    giveFocusBack: function () {
+      var back = OmbrixPage.reportOpener;
+      OmbrixPage.reportOpener = null;
+      if (back && back.isConnected) back.focus();
+    },
+
+    // What a <dialog> does by itself: Escape closes it, and the focus and
+    // the keys stay inside it.
+    keepInReport: function (event) {
+      if (OmbrixPage.nativeReport() || !OmbrixPage.reportOpen()) return;
+      var report = OmbrixPage.byId('ErrorReport');
+      if (event.type === 'focusin') {
+        if (!report.contains(event.target)) OmbrixPage.byId('ReportButton').focus();
+      } else if (event.key === 'Escape' || event.key === 'Esc') {
+        event.preventDefault();
+        OmbrixPage.closeReport();
+      } else if (event.key === 'Tab') {
+        event.preventDefault();  // its one button keeps the focus
+      }
     },
 
     announce: function (text) {
@@ -185,51 +242,41 @@ mergeInto(LibraryManager.library, {
   ombrix_page_open__deps: ['$OmbrixPage'],
   ombrix_page_open: function (width, height) {
     var client = OmbrixPage.byId('Client');
-    client.textContent = '';
-    OmbrixPage.controls = [];
+    if (client.offsetWidth !== width || client.offsetHeight !== height) {
+      throw new Error('the page\'s window is not the size of the program\'s');
+    }
     OmbrixPage.ended = false;
     OmbrixPage.byId('ResultNote').textContent = '';
-    client.style.width = width + 'px';
-    client.style.height = height + 'px';
+    // Opened again, after its exit button, the window is as the page first
+    // showed it; the first time, what was typed while the program loaded stays.
+    if (OmbrixPage.pristine) {
+      client.parentNode.replaceChild(OmbrixPage.pristine.cloneNode(true), client);
+      client = OmbrixPage.byId('Client');
+    } else {
+      OmbrixPage.pristine = client.cloneNode(true);
+    }
+    OmbrixPage.controls = [];
+    client.addEventListener('keydown', OmbrixPage.wrapTab);
     if (OmbrixPage.opened) return;
     OmbrixPage.opened = true;
-    client.addEventListener('keydown', OmbrixPage.wrapTab);
     window.addEventListener('resize', OmbrixPage.showFocusNote);
     OmbrixPage.byId('Restart').addEventListener('click', OmbrixPage.restart);
     // The focus goes back to the report's opener as the report closes: at
     // once after 确定, and on the close event after Escape, which comes a
     // task later.
-    var giveFocusBack = function () {
-      var back = OmbrixPage.reportOpener;
-      OmbrixPage.reportOpener = null;
-      if (back && back.isConnected) back.focus();
-    };
-    OmbrixPage.byId('ReportButton').addEventListener('click', function () {
-      OmbrixPage.byId('ErrorReport').close();
-      giveFocusBack();
-    });
-    OmbrixPage.byId('ErrorReport').addEventListener('close', giveFocusBack);
+    OmbrixPage.byId('ReportButton').addEventListener('click', OmbrixPage.closeReport);
+    OmbrixPage.byId('ErrorReport').addEventListener('close', OmbrixPage.giveFocusBack);
+    document.addEventListener('keydown', OmbrixPage.keepInReport, true);
+    document.addEventListener('focusin', OmbrixPage.keepInReport, true);
   },
 
   ombrix_page_add_control__deps: ['$OmbrixPage'],
   ombrix_page_add_control: function (json) {
-    var entry = OmbrixPage.fields(JSON.parse(UTF8ToString(json)));
-    var place = entry.place, kind = entry.kind, control;
-    if (kind === 'Label') {
-      control = document.createElement('label');
-      control.htmlFor = entry.labelFor;
-      control.textContent = entry.caption;
-    } else if (kind === 'TextBox') {
-      control = document.createElement('input');
-      control.type = 'text';
-      control.maxLength = entry.maxLength;
+    var entry = JSON.parse(UTF8ToString(json));
+    var place = entry.place, control = OmbrixPage.element(entry);
+    if (entry.kind === 'TextBox') {
       control.addEventListener('focus', OmbrixPage.showFocusNote);
       control.addEventListener('blur', OmbrixPage.showFocusNote);
-      control.inputMode = OmbrixPage.keyboard();
-      control.autocomplete = 'off';
-      control.spellcheck = false;
-      control.setAttribute('autocapitalize', 'off');
-      control.setAttribute('autocorrect', 'off');
       control.addEventListener('beforeinput', OmbrixPage.beforeInput);
       control.addEventListener('input', function () {
         OmbrixPage.mendPending(control);
@@ -243,33 +290,22 @@ mergeInto(LibraryManager.library, {
         var data = event.dataTransfer;
         if (data) OmbrixPage.insertFirstLine(control, data.getData('text/plain'), event);
       });
-    } else if (kind === 'Button') {
+    } else if (entry.kind === 'Button') {
       // A button clicks on Return, the keypad's Enter and Space, as
       // browsers do by themselves; it is no form's, so nothing is sent.
-      control = document.createElement('button');
-      control.type = 'button';
-      control.textContent = entry.caption;
       control.addEventListener('click', function () {
         OmbrixPage.clicked = control;  // Safari and Firefox on macOS do not focus a clicked button
         if (!OmbrixPage.ended) _ombrix_click(place);
       });
-    } else {
-      throw new Error('Form1 has no control of kind ' + kind);
     }
-    control.id = entry.name;
-    control.style.left = entry.left + 'px';
-    control.style.top = entry.top + 'px';
-    control.style.setProperty('--width', entry.width + 'px');
-    control.style.setProperty('--height', entry.height + 'px');
-    OmbrixPage.byId('Client').appendChild(control);
-    if (entry.accessibleName !== '') control.setAttribute('aria-label', entry.accessibleName);
-    if (entry.accessibleDescription !== '') OmbrixPage.describe(control, entry.accessibleDescription);
     OmbrixPage.controls[place] = control;
   },
 
+  // The window takes input. Its first control has the focus, unless the
+  // user has given it to another while the program loaded.
   ombrix_page_ready__deps: ['$OmbrixPage'],
   ombrix_page_ready: function (focusPlace) {
-    OmbrixPage.controls[focusPlace].focus();
+    if (OmbrixPage.controls.indexOf(document.activeElement) < 0) OmbrixPage.controls[focusPlace].focus();
     performance.mark('ombrix-ready');
     document.documentElement.dataset.ready = 'ready';
   },
@@ -306,15 +342,13 @@ mergeInto(LibraryManager.library, {
 
   ombrix_page_show_report__deps: ['$OmbrixPage'],
   ombrix_page_show_report: function (title, text, button) {
-    var report = OmbrixPage.byId('ErrorReport');
-    if (report.open) return;
+    if (OmbrixPage.reportOpen()) return;
     var opener = document.activeElement;
     OmbrixPage.reportOpener = OmbrixPage.controls.indexOf(opener) >= 0 ? opener : OmbrixPage.clicked;
     OmbrixPage.byId('ReportTitle').textContent = UTF8ToString(title);
     OmbrixPage.byId('ReportText').textContent = UTF8ToString(text);
     OmbrixPage.byId('ReportButton').textContent = UTF8ToString(button);
-    report.showModal();
-    OmbrixPage.byId('ReportButton').focus();
+    OmbrixPage.showReport();
   },
 
   ombrix_page_end__deps: ['$OmbrixPage'],

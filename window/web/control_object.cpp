@@ -2,7 +2,6 @@
 #include "window/web/control_object.h"
 
 #include <string_view>
-#include <utility>
 
 #include "window/form1_layout.h"
 #include "window/web/json_text.h"
@@ -14,7 +13,7 @@ std::string ControlObject(std::size_t k) {
     const auto number = [](auto value) { return std::to_string(value); };
     const std::string_view labelFor =
         place.kind == ControlKind::Label && place.box ? Form1Controls[PlaceOf(*place.box)].name : std::string_view{};
-    const std::pair<std::string_view, std::string> fields[] = {
+    return JsonObject({
         {"place", number(k)},
         {"kind", JsonString(ControlKindName(place.kind))},
         {"name", JsonString(place.name)},
@@ -27,10 +26,7 @@ std::string ControlObject(std::size_t k) {
         {"accessibleDescription", JsonString(place.accessibleDescription)},
         {"labelFor", JsonString(labelFor)},
         {"maxLength", number(BoxTextLimit)},
-    };
-    std::string object;
-    for (const auto& [name, value] : fields) object += (object.empty() ? "{" : ",") + JsonString(name) + ":" + value;
-    return object + "}";
+    });
 }
 
 }  // namespace ombrix

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "window/error_report.h"
 #include "window/form1_layout.h"
@@ -18,8 +17,8 @@ int main() {
     std::string families;
     for (const std::string_view family : Form1FontFamilies) families += JsonString(family) + ", ";
     std::string controls;
-    for (std::size_t k = 0; k < Form1Controls.size(); ++k) controls += (k == 0 ? "\n  " : ",\n  ") + ControlObject(k);
-    const std::pair<std::string_view, std::string> fields[] = {
+    for (std::size_t k = 0; k < Form1Controls.size(); ++k) controls += (k == 0 ? "" : ",") + ControlObject(k);
+    const std::string facts = JsonObject({
         {"caption", JsonString(Form1Caption)},
         {"reportTitle", JsonString(ErrorReportTitle)},
         {"reportButton", JsonString(ErrorReportButton)},
@@ -28,9 +27,7 @@ int main() {
         {"clientHeight", std::to_string(TwipsToPixels(Form1ClientHeight))},
         {"startFocus", JsonString(Form1Controls[PlaceOf(StartFocus)].name)},
         {"controls", "[" + controls + "]"},
-    };
-    std::string facts;
-    for (const auto& [name, value] : fields) facts += (facts.empty() ? "{" : ",\n ") + JsonString(name) + ": " + value;
-    std::puts((facts + "}").c_str());
+    });
+    std::puts(facts.c_str());
     return 0;
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ombrix {
 
@@ -23,6 +25,13 @@ inline std::string JsonString(std::string_view text) {
         }
     }
     return quoted + "\"";
+}
+
+// Named fields, each value JSON text already, as a JSON object.
+inline std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+    std::string object;
+    for (const auto& [name, value] : fields) object += (object.empty() ? "{" : ",") + JsonString(name) + ":" + value;
+    return object.empty() ? "{}" : object + "}";
 }
 
 }  // namespace ombrix

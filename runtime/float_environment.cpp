@@ -9,21 +9,18 @@ ClassicFloatEnvironment::ClassicFloatEnvironment() {
     (void)std::fegetenv(&saved_);
     savedControl_ = FloatControl();
     // The default environment rounds to nearest, the x87 unit too where there
-    // is one (long double code rounds by it), and masks every trap, so that an
-    // overflow gives the infinity that the checked arithmetic reports.
+    // is one (long double code rounds by it), and clears the flags; the
+    // control registers are set apart, since not every C library's default
+    // reaches them.
     (void)std::fesetenv(FE_DFL_ENV);
-    SetFloatControl(FloatControl() & ~(FlushToZeroBits | RoundingBits));
+    SetFloatControl(ClassicFloatControl(FloatControl()));
 }
 
 ClassicFloatEnvironment::~ClassicFloatEnvironment() {
-    // What was set before comes back, and the exception flags that the work
-    // raised stay raised beside those raised before, as after any code.
-    const int raised = std::fetestexcept(FE_ALL_EXCEPT);
-    std::fexcept_t flags{};
-    (void)std::fegetexceptflag(&flags, raised);
+    // The flags that the work raised are not the caller's: raised where the
+    // caller traps, they would end the process at its next x87 instruction.
     (void)std::fesetenv(&saved_);
     SetFloatControl(savedControl_);
-    (void)std::fesetexceptflag(&flags, raised);
 }
 
 }  // namespace ombrix

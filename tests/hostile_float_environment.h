@@ -2,7 +2,8 @@
 #pragma once
 
 // What a process may have set before Ombrix computes: flushing subnormals to
-// zero (FTZ, and DAZ on x86) and rounding upward. Set() sets it for the
+// zero (FTZ, and DAZ on x86), rounding upward, and the traps on invalid
+// operations, division by zero and overflow enabled. Set() sets it for the
 // calling thread; the destructor restores what was there.
 
 #include <cfenv>
@@ -25,12 +26,17 @@ public:
     // False where this build cannot flush subnormals to zero.
     [[nodiscard]] bool Set() const {
         if (FlushToZeroBits == 0 || std::fesetround(FE_UPWARD) != 0) return false;
-        SetFloatControl(FloatControl() | FlushToZeroBits);
+        SetFloatControl(WithErrorTraps(FloatControl() | FlushToZeroBits));
         return StillSet();
     }
 
+    // The traps alone, where nothing else of the environment changes.
+    static void SetErrorTraps() { SetFloatControl(WithErrorTraps(FloatControl())); }
+
     [[nodiscard]] static bool StillSet() {
-        return std::fegetround() == FE_UPWARD && (FloatControl() & FlushToZeroBits) == FlushToZeroBits;
+        const std::uint64_t control = FloatControl();
+        return std::fegetround() == FE_UPWARD && (control & FlushToZeroBits) == FlushToZeroBits &&
+               WithErrorTraps(control) == control;
     }
 
 private:

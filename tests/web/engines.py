@@ -153,6 +153,13 @@ class Chromium(SeleniumEngine):
     def cdp(self, command, parameters=None):
         return self.driver.execute_cdp_cmd(command, parameters or {})
 
+    def preload(self, source):
+        """Runs `source` in every new document before its own scripts; a handle for unload()."""
+        return self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": source})["identifier"]
+
+    def unload(self, handle):
+        self.cdp("Page.removeScriptToEvaluateOnNewDocument", {"identifier": handle})
+
     def errors(self):
         return self.recorded_errors() + [entry["message"] for entry in self.driver.get_log("browser")
                          if entry["level"] in ("SEVERE", "WARNING")]
@@ -176,6 +183,9 @@ class WebKit(SeleniumEngine):
     cannot = {
         "errors from the start": "WebKitWebDriver has no script that runs before the page's own; "
                                  "the page's errors are recorded from the end of its load",
+        "scripts before the page's": "WebKitWebDriver has no script that runs before the page's own",
+        "a slow reload": "WebKit reloads a page's program from its memory cache, past the server's delay, "
+                         "so the page is ready before it can be looked at",
         "console": "WebKitWebDriver reads no console",
         "phone": "WebKitWebDriver emulates no touch screen",
         "system focus": "MiniBrowser's window on an Xvfb display with no window manager never has the "
@@ -323,6 +333,12 @@ class Firefox(Engine):
 
     def top_contexts(self):
         return [c["context"] for c in self.command("browsingContext.getTree", {"maxDepth": 0})["contexts"]]
+
+    def preload(self, source):
+        return self.command("script.addPreloadScript", {"functionDeclaration": "() => {" + source + "}"})["script"]
+
+    def unload(self, handle):
+        self.command("script.removePreloadScript", {"script": handle})
 
     def get(self, url):
         self.command("browsingContext.navigate", {"context": self.context, "url": url, "wait": "complete"})

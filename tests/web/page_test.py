@@ -27,6 +27,7 @@ import threading
 import time
 import unittest
 
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.keys import Keys
 
 from engines import ENGINES, WebKit
@@ -67,7 +68,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     failures = []
     requested = []
     max_age = 0
-    missing = ()  # paths answered with 404, as a broken upload would
+    missing = ()  # paths answered with missing_status, as a broken upload or a failing server would
+    missing_status = 404
+    delays = {}  # seconds before the answer, by path, as a slow network gives them
     headers_sent = {}  # with every answer
 
     def log_message(self, *args):
@@ -80,9 +83,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
     def do_GET(self):
-        self.requested.append(self.path.split("?")[0])
-        if self.path.split("?")[0] in self.missing:
-            self.send_response(404)
+        path = self.path.split("?")[0]
+        self.requested.append(path)
+        time.sleep(self.delays.get(path, 0))
+        if path in self.missing:
+            self.send_response(self.missing_status)
             self.end_headers()
             return
         super().do_GET()
@@ -97,6 +102,7 @@ class Site:
 
     def __init__(self, folder, **settings):
         handler = type("SiteHandler", (Handler,), dict(settings, failures=[], requested=[]))
+        self.handler = handler  # its settings may change while it serves
         self.failures, self.requested = handler.failures, handler.requested
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                                       functools.partial(handler, directory=str(folder)))
@@ -201,6 +207,11 @@ class PageBehaviour(PageTest):
 
     def test_focus_starts_in_text1_and_tab_goes_round_the_table_with_a_ring_on_the_boxes(self):
         self.assertEqual(self.b.focused(), "Text1")
+        self.b.click("Label2")  # a label takes no part in the focus
+        self.assertEqual(self.b.focused(), "Text1")
+        # Safari, in its default settings, tabs to a button only where it is an explicit tab stop.
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('input, button'))"
+                                 ".filter((c) => c.getAttribute('tabindex') !== '0').map((c) => c.id)"), [])
         if "system focus" not in self.b.cannot:
             ring = "const s = getComputedStyle(document.activeElement); return [s.boxShadow, s.outlineStyle];"
             self.assertNotEqual(self.js(ring), ["none", "none"])
@@ -210,6 +221,38 @@ class PageBehaviour(PageTest):
             self.assertEqual(self.b.focused(), expected)
         self.b.keys(Keys.SHIFT, Keys.TAB)
         self.assertEqual(self.b.focused(), "Command5")
+
+    # A slow phone: the window is drawn at once, but takes no input until the
+    # program has attached to it, rather than losing what it is given. So
+    # after a reload too, where a browser may restore a form's state.
+    def test_the_window_takes_no_input_until_the_program_is_ready(self):
+        site = Site(BUILD / "site", delays={"/ombrix.wasm": 2})
+        self.addCleanup(site.stop)
+        if hasattr(self.b, "cdp"):
+            self.b.cdp("Emulation.setCPUThrottlingRate", {"rate": 6})
+            self.addCleanup(self.b.cdp, "Emulation.setCPUThrottlingRate", {"rate": 1})
+        controls = "return Array.from(document.querySelectorAll('#Client input, #Client button'))"
+        for visit in ("first", "reload"):
+            if visit == "reload" and "a slow reload" in self.b.cannot:
+                break
+            self.js("window.__before = true")
+            if visit == "first":
+                self.b.get(site.url)
+            else:
+                self.b.reload()
+            self.wait_until(lambda: self.js("return !window.__before && document.readyState !== 'loading'"))
+            self.assertNotEqual(self.ready(), "ready", visit)
+            self.assertEqual(self.js(controls + ".filter((c) => !c.disabled).map((c) => c.id)"), [], visit)
+            self.assertEqual(self.js("return document.getElementById('Form1').getAttribute('aria-busy')"), "true")
+            try:
+                self.b.click("Command5")
+            except WebDriverException:  # a driver may refuse to click a disabled button
+                pass
+            self.wait_until(lambda: self.ready() == "ready")
+            self.assertEqual(self.js(controls + ".filter((c) => c.disabled).map((c) => c.id)"), [], visit)
+            self.assertFalse(self.js("return document.getElementById('Form1').hasAttribute('aria-busy')"))
+            self.assertEqual((self.b.focused(), self.value("Text4")), ("Text1", ""), visit)
+        self.assertEqual(self.compute("3", "2", "1"), "48.882146302593")
 
     def test_typed_cases_give_the_desktop_windows_texts(self):
         cases = golden_areas()
@@ -354,7 +397,8 @@ class PageBehaviour(PageTest):
 
     def attributes_heard(self, name):
         return tuple(self.js("""const e = document.getElementById(arguments[0]);
-            const label = e.getAttribute('aria-label') || (e.labels && e.labels.length ? e.labels[0].textContent : '')
+            const named = e.getAttribute('aria-labelledby');
+            const label = e.getAttribute('aria-label') || (named ? document.getElementById(named).textContent : '')
                           || e.textContent;
             const by = e.getAttribute('aria-describedby');
             return [label, by ? document.getElementById(by).textContent : ''];""", name))
@@ -424,11 +468,16 @@ class PageBehaviour(PageTest):
             self.assertGreaterEqual(note[1], note[3])
             # A Chinese keyboard's point key types "。".
             self.assertEqual(self.compute("2。5", "1", "1"), self.compute("2.5", "1", "1"))
-            # A number keyboard whose decimal key gives a comma after all: the
-            # comma is not taken, and the boxes turn to the full keyboard.
+            # A comma typed where the boxes ask for the number keyboard (its
+            # decimal key in a region that the browser's languages do not
+            # tell, or a tablet's own keyboard) stays in view and reads as the
+            # classic calculator reads it; the boxes turn to the full keyboard.
+            self.assertEqual(self.js("return document.getElementById('Text1').inputMode"), "decimal")
             self.type_into("Text1", "2,5")
-            self.assertEqual(self.value("Text1"), "25")
-            self.assertEqual(self.js("return document.getElementById('Text2').inputMode"), "text")
+            self.assertEqual(self.value("Text1"), "2,5")
+            self.assertEqual(self.js("return Array.from(document.querySelectorAll('#Client input'))"
+                                     ".map((box) => box.inputMode)"), ["text"] * 4)
+            self.assertEqual(self.compute("2,5", "1", "1"), self.compute("2", "1", "1"))
         finally:
             self.b.phone(False)
 
@@ -609,6 +658,32 @@ class OfflineSite(PageTest):
                 break
         return {k: v for k, v in got.items() if expected[k] != v}
 
+    # The page's choice of program changes after a visit (Lockdown Mode
+    # switched on, a WebAssembly that failed), so a worker for the other
+    # program installs beside the active one, and fails while the server
+    # fails some files: the active worker's copy serves on.
+    def test_a_failed_install_for_the_other_program_leaves_the_copy_that_serves(self):
+        self.needs("scripts before the page's")
+        site = self.serve_copy()
+        self.open(site.url)
+        self.controlled()
+        without = self.b.preload("delete window.WebAssembly;")
+        try:
+            site.handler.missing = ("/manifest.json", "/ombrix.css", "/icons/ombrix-256.png")
+            site.handler.missing_status = 503
+            site.requested.clear()
+            self.open(site.url)
+            self.assertEqual(programs_loaded(self), ["ombrix-script.js"])
+            self.wait_until(lambda: "/manifest.json" in site.requested)  # the new worker's install
+            self.wait_until(lambda: self.js("return navigator.serviceWorker.getRegistration()"
+                                            ".then((r) => !r.installing && !r.waiting)"))
+        finally:
+            self.b.unload(without)
+        self.b.errors()  # the failed install's
+        site.stop()
+        self.open(site.url)
+        self.assertEqual(self.compute("3", "2", "1"), "48.882146302593")
+
     def test_two_copies_on_one_server_keep_their_own_offline_copies(self):
         site = self.serve_copy("a")
         shutil.copytree(BUILD / "site", self.folder / "b")
@@ -683,6 +758,15 @@ class CommaRegion(PageTest):
         self.assertEqual(self.js("return document.getElementById('Text1').inputMode"), "text")
         self.assertEqual(self.compute("2.5", "1", "1"), "26.15183638107")
         self.assertEqual(self.compute("2,5", "1", "1"), self.compute("2", "1", "1"))
+        # Opened again after its exit button, Ombrix is as at its start, the keyboard still the region's.
+        self.b.click("Command4")
+        self.wait_until(lambda: self.b.visible("Ended"))
+        self.b.click("Restart")
+        self.wait_until(lambda: not self.b.visible("Ended"))
+        self.assertEqual([self.value(n) for n in ("Text1", "Text2", "Text3", "Text4")], ["", "", "", ""])
+        self.assertEqual(self.b.focused(), "Text1")
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('#Client input'))"
+                                 ".map((box) => box.inputMode)"), ["text"] * 4)
 
 
 class WithoutWebAssembly(PageTest):
@@ -767,7 +851,7 @@ class SiteFiles(unittest.TestCase):
         page = (BUILD / "site" / "index.html").read_text(encoding="utf-8")
         window = page[page.index('<div id="Client"'):page.index("</section>")]
         for name, caption, *_ in layout_table():
-            tag = {"Label": "label", "Text": "input", "Command": "button"}[re.match(r"[A-Z][a-z]+", name).group(0)]
+            tag = {"Label": "span", "Text": "input", "Command": "button"}[re.match(r"[A-Z][a-z]+", name).group(0)]
             element = re.search(rf'<{tag} id="{name}"[^>]*>([^<]*)', window)
             self.assertIsNotNone(element, name)
             if tag != "input":

@@ -7,15 +7,36 @@
 #include "window/web/json_text.h"
 
 namespace ombrix {
+namespace {
+
+// A label is no HTML <label>, which would give its box the focus on a click:
+// the classic label takes no part in the focus. Its box names itself after
+// it with aria-labelledby.
+std::string_view TagOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return "span";
+    case ControlKind::TextBox: return "input";
+    case ControlKind::Button: return "button";
+    }
+    return "";
+}
+
+std::string_view LabelOf(const ControlPlace& place) {
+    if (place.kind != ControlKind::TextBox) return {};
+    for (const ControlPlace& label : Form1Controls)
+        if (label.kind == ControlKind::Label && label.box == place.box) return label.name;
+    return {};
+}
+
+}  // namespace
 
 std::string ControlObject(std::size_t k) {
     const ControlPlace& place = Form1Controls[k];
     const auto number = [](auto value) { return std::to_string(value); };
-    const std::string_view labelFor =
-        place.kind == ControlKind::Label && place.box ? Form1Controls[PlaceOf(*place.box)].name : std::string_view{};
     return JsonObject({
         {"place", number(k)},
         {"kind", JsonString(ControlKindName(place.kind))},
+        {"tag", JsonString(TagOf(place.kind))},
         {"name", JsonString(place.name)},
         {"caption", JsonString(place.caption)},
         {"left", number(TwipsToPixels(place.left))},
@@ -24,7 +45,7 @@ std::string ControlObject(std::size_t k) {
         {"height", number(TwipsToPixels(place.height))},
         {"accessibleName", JsonString(place.accessibleName)},
         {"accessibleDescription", JsonString(place.accessibleDescription)},
-        {"labelFor", JsonString(labelFor)},
+        {"labelledBy", JsonString(LabelOf(place))},
         {"maxLength", number(BoxTextLimit)},
     });
 }

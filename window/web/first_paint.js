@@ -26,13 +26,15 @@
     root.style.setProperty('--frame-height', height * scale + 'px');
   }
 
-  // A phone's number keyboard has the region's decimal mark alone (so iOS's
-  // does), which serves only where that mark is the point that the boxes
-  // read: in a comma region a "2,5" would read as 2. There the full keyboard,
-  // which has the point, and "E" for an exponent besides. Asked at the first
-  // touch or click, before a keyboard shows: a browser's first number
-  // format loads its locale data, tens of milliseconds that the page's
-  // start need not wait for.
+  // The boxes' keyboard, the page's one rule for it. A phone's number
+  // keyboard has the region's decimal mark alone (so iOS's does), which
+  // serves only where that mark is the point that the boxes read: in a comma
+  // region a "2,5" would read as 2. There the full keyboard, which has the
+  // point, and "E" for an exponent besides. Asked at the first touch or
+  // click, before a keyboard shows: a browser's first number format loads
+  // its locale data, tens of milliseconds that the page's start need not
+  // wait for. The choice is the page's for as long as it is open, through an
+  // exit and a new start of Ombrix too.
   function keyboard() {
     var locales = [undefined, navigator.language, (navigator.languages || [])[0]];
     var point = locales.every(function (locale) {
@@ -45,19 +47,47 @@
     return point ? 'decimal' : 'text';
   }
 
+  function boxes() { return Array.prototype.slice.call(document.querySelectorAll('#Client input')); }
+
+  function useKeyboard(mode) {
+    boxes().forEach(function (box) { box.inputMode = mode; });
+  }
+
   fit();
   window.addEventListener('resize', fit);
   var chooseKeyboard = function () {
     document.removeEventListener('pointerdown', chooseKeyboard, true);
     document.removeEventListener('touchstart', chooseKeyboard, true);
-    var mode = keyboard();
-    Array.prototype.forEach.call(document.querySelectorAll('#Client input'), function (box) {
-      box.inputMode = mode;
-    });
+    useKeyboard(keyboard());
   };
   document.addEventListener('pointerdown', chooseKeyboard, true);
   document.addEventListener('touchstart', chooseKeyboard, { capture: true, passive: true });
+
+  // A comma typed into a box that asks a touch screen for the number
+  // keyboard: a region that the browser's languages do not tell, whose
+  // number keyboard has a comma for its decimal key, or a tablet's own
+  // keyboard. The comma stays, in view, and reads as the classic calculator
+  // reads it (so "1,5" is 1), and the boxes turn to the full keyboard, which
+  // has the point; it shows as the box is focused again.
+  document.addEventListener('input', function (event) {
+    var box = event.target;
+    if (event.inputType !== 'insertText' || event.data !== ',' || box.inputMode !== 'decimal' ||
+        boxes().indexOf(box) < 0 || !window.matchMedia('(pointer: coarse)').matches) return;
+    useKeyboard('text');
+    var start = box.selectionStart, end = box.selectionEnd;
+    box.blur();
+    box.focus();
+    box.setSelectionRange(start, end);
+  }, true);
+
   document.addEventListener('DOMContentLoaded', function () {
+    // A browser that restores a form's state on a reload may have enabled
+    // the controls that the page holds disabled until the program attaches.
+    if (!root.dataset.ready) {
+      Array.prototype.forEach.call(document.querySelectorAll('#Client input, #Client button'), function (control) {
+        control.disabled = true;
+      });
+    }
     if (window.MutationObserver) {
       new MutationObserver(fit).observe(document.getElementById('Unavailable'),
                                         { attributes: true, childList: true });

@@ -58,26 +58,29 @@ def policy(script, style, image, more="", wasm=True):
             f"{more}base-uri 'none'; form-action 'none'")
 
 
-def control_element(control, start_focus):
-    """A control of the table as the page's element; its place is in the style."""
-    caption, name = html.escape(control["caption"]), html.escape(control["name"])
+def control_element(control):
+    """A control of the table as the page's element; its place is in the style.
+    Until the program has attached to them, the controls are disabled: the
+    window takes no input that would go nowhere. Each control is an explicit
+    tab stop, as Safari asks of a button in its default settings."""
+    caption, name, tag = html.escape(control["caption"]), html.escape(control["name"]), control["tag"]
     attributes = [f'id="{name}"']
     if control["accessibleName"]:
         attributes.append(f'aria-label="{html.escape(control["accessibleName"])}"')
+    if control["labelledBy"]:
+        attributes.append(f'aria-labelledby="{html.escape(control["labelledBy"])}"')
     if control["accessibleDescription"]:
         attributes.append(f'aria-describedby="{name}Description"')
     if control["kind"] == "Label":
-        attributes.append(f'for="{html.escape(control["labelFor"])}"')
-        return f"<label {' '.join(attributes)}>{caption}</label>"
+        return f'<{tag} {" ".join(attributes)} class="label">{caption}</{tag}>'
+    attributes += ['tabindex="0"', "disabled"]
     if control["kind"] == "Button":
-        return f"<button {' '.join(attributes)} type=\"button\">{caption}</button>"
+        return f"<{tag} {' '.join(attributes)} type=\"button\">{caption}</{tag}>"
     if control["kind"] != "TextBox":
         raise ValueError(f"Form1 has no control of kind {control['kind']}")
     attributes += ['type="text"', f'maxlength="{control["maxLength"]}"', 'inputmode="decimal"', 'autocomplete="off"',
                    'spellcheck="false"', 'autocapitalize="off"', 'autocorrect="off"']
-    if control["name"] == start_focus:
-        attributes.append("autofocus")
-    return f"<input {' '.join(attributes)}>"
+    return f"<{tag} {' '.join(attributes)}>"
 
 
 CAPTION_HEIGHT, BORDER = 30, 1  # ombrix.css's caption bar and window border
@@ -107,7 +110,7 @@ def description(control):
 
 def with_facts(text, facts):
     """A part with Form1's caption, report texts, font, controls and places put in."""
-    controls = "\n".join([control_element(c, facts["startFocus"]) for c in facts["controls"]] +
+    controls = "\n".join([control_element(c) for c in facts["controls"]] +
                           [description(c) for c in facts["controls"] if c["accessibleDescription"]])
     return (text.replace("@CAPTION@", html.escape(facts["caption"])).replace("@FONT@", facts["font"])
             .replace("@REPORT_TITLE@", html.escape(facts["reportTitle"]))

@@ -57,25 +57,9 @@ mergeInto(LibraryManager.library, {
       box.setSelectionRange(caret, caret);
     },
 
-    // A number keyboard that has a comma for its decimal key after all (a
-    // region that the browser's languages do not tell): the comma, which
-    // would end the number, is not taken, and the boxes change to the full
-    // keyboard, which shows as the box is focused again.
-    commaFromNumberKeyboard: function (event) {
-      var box = event.target;
-      if (event.inputType !== 'insertText' || event.data !== ',' || box.inputMode !== 'decimal') return false;
-      if (!window.matchMedia('(pointer: coarse)').matches) return false;
-      event.preventDefault();
-      OmbrixPage.controls.forEach(function (c) { if (c.tagName === 'INPUT') c.inputMode = 'text'; });
-      box.blur();
-      box.focus();
-      return true;
-    },
-
     // Text that arrives without a paste or drop event: an input method's
     // clipboard panel, or a replacement that it offers.
     beforeInput: function (event) {
-      if (OmbrixPage.commaFromNumberKeyboard(event)) return;
       var kinds = ['insertFromPaste', 'insertFromDrop', 'insertReplacementText'];
       if (kinds.indexOf(event.inputType) < 0) return;
       var text = event.data;
@@ -96,6 +80,15 @@ mergeInto(LibraryManager.library, {
         event.preventDefault();
         last.focus();
       }
+    },
+
+    // The window's boxes and buttons take input, or not: before the program
+    // has attached to them, and after it has ended.
+    takeInput: function (takes) {
+      OmbrixPage.controls.forEach(function (c) {
+        if (c.tagName === 'INPUT' || c.tagName === 'BUTTON') c.disabled = !takes;
+      });
+      if (takes) OmbrixPage.byId('Form1').removeAttribute('aria-busy');
     },
 
     describe: function (control, description) {
@@ -129,14 +122,14 @@ mergeInto(LibraryManager.library, {
     // table's: a page of another build than the program's is refused.
     element: function (entry) {
       var control = OmbrixPage.byId(entry.name);
-      var tags = { Label: 'LABEL', TextBox: 'INPUT', Button: 'BUTTON' };
       var style = control && window.getComputedStyle(control);
-      if (!control || control.tagName !== tags[entry.kind] || control.parentNode.id !== 'Client' ||
+      if (!control || control.tagName !== entry.tag.toUpperCase() || control.parentNode.id !== 'Client' ||
           style.left !== entry.left + 'px' || style.top !== entry.top + 'px' ||
           style.getPropertyValue('--width').trim() !== entry.width + 'px' ||
           style.getPropertyValue('--height').trim() !== entry.height + 'px' ||
           (entry.kind === 'TextBox' ? control.maxLength !== entry.maxLength
                                     : control.textContent !== entry.caption) ||
+          (control.getAttribute('aria-labelledby') || '') !== entry.labelledBy ||
           (entry.accessibleDescription !== '' &&
            (OmbrixPage.byId(entry.name + 'Description') || {}).textContent !== entry.accessibleDescription)) {
         throw new Error('the page does not hold Form1\'s ' + entry.name + ' as the program has it');
@@ -224,7 +217,7 @@ mergeInto(LibraryManager.library, {
       var window1 = OmbrixPage.byId('Form1');
       window1.inert = true;
       window1.classList.add('ended');
-      OmbrixPage.controls.forEach(function (c) { if (c.tagName !== 'LABEL') c.disabled = true; });
+      OmbrixPage.takeInput(false);
       if (window.opener || history.length <= 1) window.close();
       OmbrixPage.byId('Ended').hidden = false;
       OmbrixPage.byId('Restart').focus();
@@ -247,18 +240,19 @@ mergeInto(LibraryManager.library, {
     }
     OmbrixPage.ended = false;
     OmbrixPage.byId('ResultNote').textContent = '';
-    // Opened again, after its exit button, the window is as the page first
-    // showed it; the first time, what was typed while the program loaded stays.
-    if (OmbrixPage.pristine) {
-      client.parentNode.replaceChild(OmbrixPage.pristine.cloneNode(true), client);
-      client = OmbrixPage.byId('Client');
-    } else {
-      OmbrixPage.pristine = client.cloneNode(true);
+    // Opened again, after its exit button, the window is as at the program's
+    // start: its boxes as the page holds them, empty, and no note. What the
+    // page chose for them stays (the keyboard).
+    OmbrixPage.controls.forEach(function (c) {
+      if (c.tagName === 'INPUT') c.value = c.defaultValue;
+    });
+    if (OmbrixPage.noteBox) {
+      OmbrixPage.noteBox.removeAttribute('title');
+      OmbrixPage.describe(OmbrixPage.noteBox, '');
     }
-    OmbrixPage.controls = [];
-    client.addEventListener('keydown', OmbrixPage.wrapTab);
     if (OmbrixPage.opened) return;
     OmbrixPage.opened = true;
+    client.addEventListener('keydown', OmbrixPage.wrapTab);
     window.addEventListener('resize', OmbrixPage.showFocusNote);
     OmbrixPage.byId('Restart').addEventListener('click', OmbrixPage.restart);
     // The focus goes back to the report's opener as the report closes: at
@@ -274,7 +268,13 @@ mergeInto(LibraryManager.library, {
   ombrix_page_add_control: function (json) {
     var entry = JSON.parse(UTF8ToString(json));
     var place = entry.place, control = OmbrixPage.element(entry);
-    if (entry.kind === 'TextBox') {
+    OmbrixPage.controls[place] = control;
+    if (control.ombrixBound) return;  // opened again: bound the first time
+    control.ombrixBound = true;
+    if (entry.kind === 'Label') {
+      // A click on a label leaves the focus where it is, as on the desktop.
+      control.addEventListener('mousedown', function (event) { event.preventDefault(); });
+    } else if (entry.kind === 'TextBox') {
       control.addEventListener('focus', OmbrixPage.showFocusNote);
       control.addEventListener('blur', OmbrixPage.showFocusNote);
       control.addEventListener('beforeinput', OmbrixPage.beforeInput);
@@ -298,14 +298,13 @@ mergeInto(LibraryManager.library, {
         if (!OmbrixPage.ended) _ombrix_click(place);
       });
     }
-    OmbrixPage.controls[place] = control;
   },
 
-  // The window takes input. Its first control has the focus, unless the
-  // user has given it to another while the program loaded.
+  // The window takes input, the focus in its first box.
   ombrix_page_ready__deps: ['$OmbrixPage'],
   ombrix_page_ready: function (focusPlace) {
-    if (OmbrixPage.controls.indexOf(document.activeElement) < 0) OmbrixPage.controls[focusPlace].focus();
+    OmbrixPage.takeInput(true);
+    OmbrixPage.controls[focusPlace].focus();
     performance.mark('ombrix-ready');
     document.documentElement.dataset.ready = 'ready';
   },

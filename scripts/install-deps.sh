@@ -11,6 +11,7 @@
 #   install-deps.sh webtest    to test it in Chromium, WebKit and Firefox too
 #   install-deps.sh lighthouse to measure it with Lighthouse (bench/lighthouse.sh)
 #   install-deps.sh fresh      to prove the two commands in a fresh Debian root
+#   install-deps.sh screenreader  to hear the window through Orca (scripts/orca-hears.sh)
 # Installs nothing when they are all present. Installs as root, or through
 # sudo; where neither is possible, names the missing packages and the command
 # that installs them, and fails.
@@ -40,6 +41,7 @@ webtest_packages=("${web_packages[@]}" chromium chromium-driver python3-selenium
 lighthouse_packages=("${webtest_packages[@]}")
 command -v npm >/dev/null || lighthouse_packages+=(npm)  # a Node.js from elsewhere brings its own
 fresh_packages=(debootstrap git xvfb xdotool x11-utils)
+screenreader_packages=("${run_packages[@]}" orca at-spi2-core dbus-daemon libglib2.0-bin xvfb xdotool)
 windows32_packages=(wine32:i386)
 
 case ${1:-} in
@@ -51,8 +53,9 @@ web) packages=("${web_packages[@]}") ;;
 webtest) packages=("${webtest_packages[@]}") ;;
 lighthouse) packages=("${lighthouse_packages[@]}") ;;
 fresh) packages=("${fresh_packages[@]}") ;;
+screenreader) packages=("${screenreader_packages[@]}") ;;
 windows32) packages=("${windows32_packages[@]}") ;;
-*) echo "usage: $0 run|test|platforms|windows|windows32|web|webtest|lighthouse|fresh" >&2; exit 2 ;;
+*) echo "usage: $0 run|test|platforms|windows|windows32|web|webtest|lighthouse|fresh|screenreader" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/qt/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -8,6 +10,15 @@
 #include "window/commands.h"
 
 namespace ombrix {
+namespace {
+
+QAccessibleInterface* AnnouncerAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(Announcer::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+}
+
+}  // namespace
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAutoDefault(false);
@@ -51,6 +62,22 @@ void TextBox::KeepFirstLineOfInsertion(const QString& edited) {
     const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
     const QString inserted = edited.mid(start, edited.size() - (before.size() - selectedText().size()));
     insert(firstLine(inserted));
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(AnnouncerAccessible), true);
+    (void)installed;
+    setObjectName("Announcer");
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Announcer::Announce(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    if (!text.trimmed().isEmpty()) show();
 }
 
 }  // namespace ombrix

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWidget>
 
 namespace ombrix {
 
@@ -28,6 +29,17 @@ public:
 
 private:
     void KeepFirstLineOfInsertion(const QString& edited);
+};
+
+// Where Qt has no announcement for screen readers (before 6.8): an unseen
+// notification that shows anew with each text. A screen reader speaks a
+// notification as it shows (Orca does), while the focus stays where it is.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent);
+    void Announce(const QString& text);
 };
 
 }  // namespace ombrix

@@ -100,6 +100,9 @@ void Form1::CreateControls() {
         }
     }
     for (std::size_t k = 0; k < labels_.size(); ++k) labels_[k]->setBuddy(boxes_[k]);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    announcer_ = new Announcer(this);
+#endif
 }
 
 std::string Form1::Text(Box box) const { return boxes_[static_cast<std::size_t>(box)]->text().toStdString(); }
@@ -113,10 +116,12 @@ void Form1::SetResultNote(std::string_view note) {
     ShowNoteForFocus();
 }
 
-void Form1::AnnounceResult([[maybe_unused]] std::string_view text) {
+void Form1::AnnounceResult(std::string_view text) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(boxes_[static_cast<std::size_t>(ResultBox)], FromUtf8(text));
     QAccessible::updateAccessibility(&announcement);
+#else
+    announcer_->Announce(FromUtf8(text));
 #endif
 }
 

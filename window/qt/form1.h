@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace ombrix {
 
+class Announcer;
+
 // Ombrix's only window in Qt Widgets: three input rows (label, box, clear
 // button) above the compute button, the result box and the exit button. The
 // controls carry their names (Text1 ... Command5) as object names, by which
@@ -47,6 +49,7 @@ private:
     std::array<QLabel*, Form1Labels> labels_{};
     std::array<QPushButton*, Form1Buttons> buttons_{};
     bool noteShownForFocus_ = false;
+    [[maybe_unused]] Announcer* announcer_ = nullptr;  // where Qt has no announcement event
 };
 
 }  // namespace ombrix

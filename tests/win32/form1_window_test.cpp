@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/runtime_error.h"
 #include "runtime/float_control.h"
+#include "runtime/runtime_error.h"
 #include "tests/golden_areas.h"
 #include "tests/hostile_float_environment.h"
 #include "tests/reference/reference_compute.h"

@@ -13,8 +13,7 @@ namespace ombrix {
 namespace {
 
 QAccessibleInterface* AnnouncerAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String(Announcer::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
+    if (className != QLatin1String(Announcer::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
 }
 

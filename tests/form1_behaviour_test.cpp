@@ -35,6 +35,50 @@ public:
     int exits = 0;
 };
 
+// Form1 as the classic window has it, written out here once and apart from
+// the table: every front end's suite lays out and tabs by the table, and is
+// held to the classic window through this check.
+TEST(Form1Table, IsTheClassicWindow) {
+    struct Classic {
+        ControlKind kind;
+        std::string_view name, caption;
+        int left, top, width, height;
+    };
+    // In the classic tab index order, 0 to 11.
+    constexpr std::array<Classic, 12> classic{{
+        {ControlKind::Label, "Label1", "半轴a>0", 840, 480, 855, 495},
+        {ControlKind::Label, "Label2", "半轴b>0", 840, 1200, 1095, 495},
+        {ControlKind::Label, "Label3", "半轴c>=0", 840, 1920, 1095, 375},
+        {ControlKind::TextBox, "Text1", "", 1800, 360, 1815, 375},
+        {ControlKind::TextBox, "Text2", "", 1800, 1080, 1815, 375},
+        {ControlKind::TextBox, "Text3", "", 1800, 1800, 1815, 375},
+        {ControlKind::TextBox, "Text4", "", 1800, 2640, 1815, 375},
+        {ControlKind::Button, "Command1", "清除", 3840, 360, 735, 375},
+        {ControlKind::Button, "Command2", "清除", 3840, 1080, 735, 375},
+        {ControlKind::Button, "Command3", "清除", 3840, 1800, 735, 375},
+        {ControlKind::Button, "Command4", "退出", 3840, 2640, 735, 375},
+        {ControlKind::Button, "Command5", "计算Ombrix", 120, 2640, 1575, 375},
+    }};
+    for (std::size_t k = 0; k < classic.size(); ++k) {
+        const ControlPlace& place = Form1Controls[k];
+        const Classic& c = classic[k];
+        EXPECT_EQ(place.kind, c.kind) << c.name;
+        EXPECT_EQ(place.name, c.name) << "tab index " << k;
+        EXPECT_EQ(place.caption, c.caption) << c.name;
+        EXPECT_EQ((std::array{place.left, place.top, place.width, place.height}),
+                  (std::array{c.left, c.top, c.width, c.height}))
+            << c.name;
+    }
+    // Each label names the box of its row; each row's clear button clears it.
+    for (const auto& [label, box] : {std::pair{0, Box::Text1}, std::pair{1, Box::Text2}, std::pair{2, Box::Text3}})
+        EXPECT_EQ(Form1Controls[static_cast<std::size_t>(label)].box, box);
+    EXPECT_EQ(Form1Caption, "Ombrix计算器");
+    EXPECT_EQ(std::pair(TwipsToPixels(Form1ClientWidth), TwipsToPixels(Form1ClientHeight)), std::pair(312, 213));
+    EXPECT_EQ(std::pair(Form1ClientWidth, Form1ClientHeight), std::pair(4680, 3195));
+    EXPECT_EQ(StartFocus, Box::Text1);
+    EXPECT_EQ(ResultBox, Box::Text4);
+}
+
 // Each button runs the command its entry in the table names, and the note
 // goes with every change of Text4: a result's note, or none.
 TEST(Form1Behaviour, EachButtonDoesItsCommand) {

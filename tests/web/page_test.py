@@ -6,15 +6,16 @@ page_test.py BUILD [ENGINE]   (BUILD: the web build's folder, with site/ and
                                Ombrix.html; ENGINE: chromium, webkit or firefox)
 
 The site is served here on 127.0.0.1 by servers of the test's own. The
-places, captions and typed cases come from the project's own tables
-(window/form1_layout.h, tests/golden_areas.h), so the page is held to what
-the desktop windows show. What an engine's driver cannot do is skipped by
+places, captions and tab order come from Form1's table as the core emits it
+for the page (form1.json, from form1_facts), and the typed cases from
+tests/golden_areas.h, so the page is held to what the desktop windows show. What an engine's driver cannot do is skipped by
 name, with its reason (engines.py), and covered another way where one exists.
 """
 import functools
 import hashlib
 import html
 import http.server
+import json
 import os
 import pathlib
 import random
@@ -35,7 +36,6 @@ from engines import ENGINES, WebKit
 SOURCE = pathlib.Path(__file__).resolve().parents[2]
 BUILD = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else SOURCE / "build" / "web").resolve()
 ENGINE = sys.argv.pop(1) if len(sys.argv) > 1 else "chromium"
-TWIPS_PER_PIXEL = 15
 SEED = 20261209
 # What the result box must show for three texts, worked out apart from
 # Ombrix's compute command (tests/reference), built by scripts/test-web.sh.
@@ -48,11 +48,14 @@ ERRORS = [(("1e200", "2", "1"), OVERFLOW), (("1e308", "1e308", "0"), OVERFLOW),
           (("&H100000000", "1", "1"), OVERFLOW), (("1e-170", "1", "1"), DIVISION)]
 
 
-def layout_table():
-    """Form1Controls as the C++ table states them: (name, caption, left, top, width, height)."""
-    text = (SOURCE / "window" / "form1_layout.h").read_text(encoding="utf-8")
-    rows = re.findall(r'\{ControlKind::\w+, "(\w+)", "([^"]*)", (\d+), (\d+), (\d+), (\d+),', text)
-    return [(name, caption, *map(int, numbers)) for name, caption, *numbers in rows]
+# Form1's table as the core emits it for the page: the caption, the client
+# area and each control, in tab order, its place in CSS pixels.
+FACTS = json.loads((BUILD / "window" / "web" / "form1.json").read_text(encoding="utf-8"))
+
+
+def tab_order():
+    """The controls that take the focus, in the table's order."""
+    return [c["name"] for c in FACTS["controls"] if c["kind"] != "Label"]
 
 
 def golden_areas():
@@ -184,18 +187,16 @@ class PageBehaviour(PageTest):
     """The page from the site, as a user on a desktop browser meets it."""
 
     def test_the_controls_stand_at_the_tables_places_with_their_captions(self):
-        table = layout_table()
-        self.assertEqual(len(table), 12)
         self.assertEqual(self.js("const c = document.getElementById('Client'); return [c.offsetWidth, c.offsetHeight]"),
-                         [312, 213])
-        for name, caption, left, top, width, height in table:
+                         [FACTS["clientWidth"], FACTS["clientHeight"]])
+        for c in FACTS["controls"]:
             place = self.js("const e = document.getElementById(arguments[0]);"
-                            "return [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight];", name)
-            self.assertEqual(place, [v // TWIPS_PER_PIXEL for v in (left, top, width, height)], name)
-            if caption:
-                self.assertEqual(self.b.text_of(name), caption, name)
-        self.assertEqual(self.b.text_of("Caption"), "Ombrix计算器")
-        self.assertEqual(self.b.title(), "Ombrix计算器")
+                            "return [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight];", c["name"])
+            self.assertEqual(place, [c["left"], c["top"], c["width"], c["height"]], c["name"])
+            if c["caption"]:
+                self.assertEqual(self.b.text_of(c["name"]), c["caption"], c["name"])
+        self.assertEqual(self.b.text_of("Caption"), FACTS["caption"])
+        self.assertEqual(self.b.title(), FACTS["caption"])
         self.assertEqual(self.js("return document.documentElement.lang"), "zh-CN")
         self.assertTrue(self.js("return document.querySelector('.caption img').naturalWidth > 0"))
         self.assertIn("WenQuanYi Micro Hei", self.js("return getComputedStyle(document.getElementById('Text1')).fontFamily"))
@@ -206,21 +207,21 @@ class PageBehaviour(PageTest):
         self.assertIn(shifts, (0, None))
 
     def test_focus_starts_in_text1_and_tab_goes_round_the_table_with_a_ring_on_the_boxes(self):
-        self.assertEqual(self.b.focused(), "Text1")
+        order = tab_order()
+        self.assertEqual(self.b.focused(), FACTS["startFocus"])
         self.b.click("Label2")  # a label takes no part in the focus
-        self.assertEqual(self.b.focused(), "Text1")
+        self.assertEqual(self.b.focused(), FACTS["startFocus"])
         # Safari, in its default settings, tabs to a button only where it is an explicit tab stop.
         self.assertEqual(self.js("return Array.from(document.querySelectorAll('input, button'))"
                                  ".filter((c) => c.getAttribute('tabindex') !== '0').map((c) => c.id)"), [])
         if "system focus" not in self.b.cannot:
             ring = "const s = getComputedStyle(document.activeElement); return [s.boxShadow, s.outlineStyle];"
             self.assertNotEqual(self.js(ring), ["none", "none"])
-        order = ["Text2", "Text3", "Text4", "Command1", "Command2", "Command3", "Command4", "Command5", "Text1"]
-        for expected in order:
+        for expected in order[1:] + order[:1]:
             self.b.keys(Keys.TAB)
             self.assertEqual(self.b.focused(), expected)
         self.b.keys(Keys.SHIFT, Keys.TAB)
-        self.assertEqual(self.b.focused(), "Command5")
+        self.assertEqual(self.b.focused(), order[-1])
 
     # A slow phone: the window is drawn at once, but takes no input until the
     # program has attached to it, rather than losing what it is given. So
@@ -733,8 +734,8 @@ class Unavailable(PageTest):
         self.addCleanup(site.stop)
         self.open(site.url, "unavailable")
         self.assert_says("未能载入")
-        for name, caption, *_ in layout_table():
-            self.assertTrue(self.b.visible(name), name)
+        for c in FACTS["controls"]:
+            self.assertTrue(self.b.visible(c["name"]), c["name"])
         self.assertTrue(self.js("return Array.from(document.querySelectorAll('#Client input, #Client button'))"
                                 ".every((c) => c.disabled)"))
         self.b.errors()  # the failed requests are what the test is for
@@ -850,12 +851,11 @@ class SiteFiles(unittest.TestCase):
     def test_index_html_holds_the_window(self):
         page = (BUILD / "site" / "index.html").read_text(encoding="utf-8")
         window = page[page.index('<div id="Client"'):page.index("</section>")]
-        for name, caption, *_ in layout_table():
-            tag = {"Label": "span", "Text": "input", "Command": "button"}[re.match(r"[A-Z][a-z]+", name).group(0)]
-            element = re.search(rf'<{tag} id="{name}"[^>]*>([^<]*)', window)
-            self.assertIsNotNone(element, name)
-            if tag != "input":
-                self.assertEqual(html.unescape(element.group(1)), caption, name)
+        for c in FACTS["controls"]:
+            element = re.search(rf'<{c["tag"]} id="{c["name"]}"[^>]*>([^<]*)', window)
+            self.assertIsNotNone(element, c["name"])
+            if c["kind"] != "TextBox":
+                self.assertEqual(html.unescape(element.group(1)), c["caption"], c["name"])
 
     def test_every_script_served_is_es2017(self):
         scripts = [BUILD / "site" / name for name in ("page.js", "sw.js", "ombrix.js", "ombrix-script.js")]
